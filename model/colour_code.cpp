@@ -1,0 +1,27 @@
+#include "colour_code.h"
+
+#include "run_time_error.h"
+
+namespace {
+
+constexpr ColourCode kColourCodes[kColourCount] = {
+    {"Черный", true, false},      {"Коричневый", true, false}, {"Красный", true, false},
+    {"Оранжевый", true, false},   {"Желтый", true, false},     {"Зеленый", true, false},
+    {"Голубой", true, false},     {"Сиреневый", true, false},  {"Серый", true, false},
+    {"Белый", true, false},       {"Серебристый", false, true}, {"Золотой", false, true},
+};
+
+} // namespace
+
+const ColourCode& colourCode(int code)
+{
+    if (code < 0 || code >= kColourCount)
+        throw RunTimeError(RunTimeError::Kind::SubscriptOutOfRange);
+    return kColourCodes[code];
+}
+
+bool isOfferedForBand(int code, int band)
+{
+    const ColourCode& colour = colourCode(code);
+    return band == kToleranceBand ? colour.toleranceColour : colour.digitColour;
+}

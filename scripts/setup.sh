@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs the system packages the build, the tests and the program need (only those
+# missing), makes sure the Russian locale exists for the locale tests, then configures and
+# builds into the folder given as $1 (default: build). Sourced by run.sh and test.sh.
+set -euo pipefail
+
+# Every Debian package the project needs, in one place.
+RESISTOR_PACKAGES=(
+    g++ cmake ninja-build pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    fonts-liberation fontconfig
+    locales
+)
+
+resistor_as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        echo "Missing packages and no way to install them: run as root or install sudo." >&2
+        return 1
+    fi
+}
+
+resistor_install_packages() {
+    local missing=() p
+    for p in "${RESISTOR_PACKAGES[@]}" "$@"; do
+        dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    resistor_as_root apt-get update -qq
+    resistor_as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+        --no-install-recommends -o DPkg::Lock::Timeout=300 "${missing[@]}"
+}
+
+# The number-to-text tests compare the texts under the C locale and under ru_RU.UTF-8.
+resistor_ensure_russian_locale() {
+    locale -a 2>/dev/null | grep -qiE '^ru_RU\.utf-?8$' && return 0
+    echo "Generating the ru_RU.UTF-8 locale"
+    if ! grep -qE '^ru_RU\.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+        echo 'ru_RU.UTF-8 UTF-8' | resistor_as_root tee -a /etc/locale.gen >/dev/null
+    fi
+    resistor_as_root locale-gen >/dev/null
+}
+
+resistor_build() {
+    local dir=$1
+    shift
+    cmake -S "$RESISTOR_ROOT" -B "$RESISTOR_ROOT/$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$RESISTOR_ROOT/$dir"
+}
+
+RESISTOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds the program with its tests and runs the whole suite.
+# Exits non-zero on any failure.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+
+resistor_install_packages
+resistor_ensure_russian_locale
+resistor_build build -DCMAKE_BUILD_TYPE=Release
+(cd "$RESISTOR_ROOT/build" && ctest --output-on-failure)
