@@ -2,6 +2,8 @@
 
 #include "run_time_error.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr ColourCode kColourCodes[kColourCount] = {
@@ -24,4 +26,12 @@ bool isOfferedForBand(int code, int band)
 {
     const ColourCode& colour = colourCode(code);
     return band == kToleranceBand ? colour.toleranceColour : colour.digitColour;
+}
+
+std::int16_t stripTopInCells(std::int16_t code)
+{
+    const int top = code - kGold;
+    if (top < INT16_MIN)
+        throw RunTimeError(RunTimeError::Kind::Overflow);
+    return static_cast<std::int16_t>(top);
 }

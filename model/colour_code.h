@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // The twelve marking colours. A colour code (0..11) is at once the index of the colour's
 // option button and the place of the colour's cell in a band's colour strip.
 
@@ -23,3 +25,8 @@ const ColourCode& colourCode(int code);
 // Whether the colour button of `code` is enabled while `band` is selected: the tolerance
 // band takes silver and gold only, every other band the ten digit colours.
 bool isOfferedForBand(int code, int band);
+
+// Where a band picture's strip stands for `code`, in cells (frame heights) from the frame's
+// top: the cell of code c lies 11 - c cells down the strip, so the strip stands at c - 11.
+// The subtraction is checked 16-bit arithmetic: a result below -32768 is an overflow error.
+std::int16_t stripTopInCells(std::int16_t code);

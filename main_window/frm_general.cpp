@@ -1,0 +1,279 @@
+#include "frm_general.h"
+
+#include "artwork.h"
+#include "band_frame.h"
+#include "colour_code.h"
+#include "frm_general_layout.h"
+#include "frm_logo.h"
+#include "number_text.h"
+#include "pictures.h"
+#include "resistance_texts.h"
+
+#include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+
+using namespace FrmGeneralLayout;
+
+namespace {
+
+const char kCaption[] = " Программа расшифровки цветовой маркеровки резисторов";
+const char kExitCaption[] = "Выход";
+const char kBandCaption[] = "Метка"; // followed by the band number
+// Design-time captions, replaced by Form_Load before the window is first shown.
+const char kBandPlaceholder[] = "Метка 0";
+const char kValuePlaceholder[] = "999999999";
+const char kUnitPlaceholder[] = "Om,kOm,mOm";
+
+const char kLabelFontFamily[] = "Arial";
+constexpr qreal kBandLabelPointSize = 12;
+constexpr qreal kValuePointSize = 27.75;
+constexpr qreal kUnitPointSize = 24;
+// The smallest step by which a value text too wide for its label is made smaller.
+constexpr qreal kValuePointSizeStep = 0.25;
+// The font of the buttons: small enough for the 13-px rows of the colour buttons.
+constexpr qreal kButtonPointSize = 8;
+
+// The band label's white text stands on this dark slate blue (contrast about 7:1) instead of
+// the pale button face, on which white cannot be read.
+const QColor kBandLabelBackground(0x3C, 0x5A, 0x78);
+
+QFont labelFont(qreal pointSize)
+{
+    QFont font(QString::fromLatin1(kLabelFontFamily));
+    font.setPointSizeF(pointSize);
+    font.setBold(true);
+    return font;
+}
+
+QLabel* createLabel(const char* name, const char* caption, qreal pointSize, const QRect& place,
+                    QWidget* parent)
+{
+    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(place);
+    label->setFont(labelFont(pointSize));
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    label->setPalette(palette);
+    return label;
+}
+
+} // namespace
+
+FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("FrmGeneral"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    // A fixed dialog frame: title bar with the caption and a close box, nothing else.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFixedSize(pixelSize(kClientWidth, kClientHeight));
+    setWindowIcon(pictures::windowIcon());
+    QFont buttonFont = font();
+    buttonFont.setFamily(QString::fromLatin1(kLabelFontFamily));
+    buttonFont.setPointSizeF(kButtonPointSize);
+    setFont(buttonFont);
+    background_ = pictures::pixmap(artwork::background, artwork::background2x, devicePixelRatioF());
+
+    createControls();
+    setTabOrder();
+    picLine[1]->setFocus();
+}
+
+void FrmGeneral::createControls()
+{
+    for (const UnitButton& unit : kBtnLimitLefts) {
+        const DisplayUnit& displayUnit = *std::find_if(
+            kDisplayUnits.begin(), kDisplayUnits.end(),
+            [&](const DisplayUnit& u) { return u.index == unit.index; });
+        auto* button = new QPushButton(QString::fromLatin1(displayUnit.caption), this);
+        button->setObjectName(QStringLiteral("btnLimit_%1").arg(unit.index));
+        button->setGeometry(pixelRect({unit.left, kButtonTop, kButtonWidth, kButtonHeight}));
+        const auto index = static_cast<std::int16_t>(unit.index);
+        connect(button, &QPushButton::clicked, this, [this, index] { btnLimit_Click(index); });
+        btnLimit.add(unit.index, button);
+    }
+
+    BtnExit = new QPushButton(QString::fromUtf8(kExitCaption), this);
+    BtnExit->setObjectName(QStringLiteral("BtnExit"));
+    BtnExit->setGeometry(pixelRect(kBtnExit));
+    connect(BtnExit, &QPushButton::clicked, this, &FrmGeneral::BtnExit_Click);
+
+    Picture1 = new QFrame(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setGeometry(pixelRect(kPicture1));
+    Picture1->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    Picture1->setLineWidth(kPicture1BorderPixels);
+    Picture1->setAutoFillBackground(true);
+    Picture1->setBackgroundRole(QPalette::Button);
+    Picture1->setFocusPolicy(Qt::StrongFocus);
+    // Children of the panel are placed inside its border.
+    const QPoint insideBorder(kPicture1BorderPixels, kPicture1BorderPixels);
+
+    lblLine = createLabel("lblLine", kBandPlaceholder, kBandLabelPointSize,
+                          pixelRect(kLblLine).translated(insideBorder), Picture1);
+    lblLine->setAutoFillBackground(true);
+    lblLine->setBackgroundRole(QPalette::Window); // not the panel's button face
+    QPalette headingPalette = lblLine->palette();
+    headingPalette.setColor(QPalette::Window, kBandLabelBackground);
+    lblLine->setPalette(headingPalette);
+
+    for (int code = 0; code < kColourCount; ++code) {
+        auto* button = new QRadioButton(QString::fromUtf8(colourCode(code).name), Picture1);
+        button->setObjectName(QStringLiteral("swcColor_%1").arg(code));
+        button->setGeometry(pixelRect({kSwcColorLeft, kSwcColorTops[static_cast<std::size_t>(code)],
+                                       kSwcColorWidth, kSwcColorHeight})
+                                .translated(insideBorder));
+        const auto index = static_cast<std::int16_t>(code);
+        connect(button, &QRadioButton::clicked, this, [this, index] { swcColor_Click(index); });
+        swcColor.add(code, button);
+    }
+    swcColor[0]->setChecked(true);
+
+    const QPixmap strip = pictures::pixmap(artwork::strip, artwork::strip2x, devicePixelRatioF());
+    for (int band = 1; band <= kBandCount; ++band) {
+        auto* frame = new BandFrame(band, strip, this);
+        const auto index = static_cast<std::int16_t>(band);
+        connect(frame->picture(), &BandPicture::clicked, this,
+                [this, index] { picLineColor_Click(index); });
+        picLine.add(band, frame);
+        picLineColor.add(band, frame->picture());
+    }
+
+    lblResistor = createLabel("lblResistor", kValuePlaceholder, kValuePointSize,
+                              pixelRect(kLblResistor), this);
+    lblLimit = createLabel("lblLimit", kUnitPlaceholder, kUnitPointSize, pixelRect(kLblLimit), this);
+}
+
+void FrmGeneral::setTabOrder()
+{
+    // Bands first, then the panel and its colours (the band label's place among them is
+    // skipped, as labels take no focus), then the exit and unit buttons.
+    QList<QWidget*> order;
+    for (int band = 1; band <= kBandCount; ++band)
+        order << picLine[band] << picLineColor[band];
+    order << Picture1;
+    for (int code = 0; code < kColourCount; ++code)
+        order << swcColor[code];
+    order << BtnExit;
+    for (const auto& [index, button] : btnLimit)
+        order << button;
+    for (int i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+void FrmGeneral::loadAndShow()
+{
+    Form_Load();
+    show();
+}
+
+void FrmGeneral::Form_Load()
+{
+    centreOnScreen();
+    recentreWhenFrameKnown_ = true;
+    {
+        FrmLogo logo; // loading the splash window centres it and starts its timer
+        logo.exec();  // returns once it has hidden itself
+    }                 // unloaded here, with its timer
+
+    state_.setInitial();
+    ShowLines();
+    picLineColor_Click(state_.CurLine);
+    ShowResistance();
+}
+
+void FrmGeneral::picLineColor_Click(std::int16_t Index)
+{
+    state_.selectBand(Index);
+    ShowCurrentLine();
+    // Digit and multiplier bands take codes 0..9, the tolerance band silver and gold.
+    for (const auto& [code, button] : swcColor)
+        button->setEnabled(isOfferedForBand(code, state_.CurLine));
+}
+
+void FrmGeneral::swcColor_Click(std::int16_t Index)
+{
+    state_.setColour(Index);
+    ShowLines();
+    ShowResistance();
+}
+
+void FrmGeneral::btnLimit_Click(std::int16_t Index)
+{
+    state_.setUnit(Index);
+    ShowResistance();
+}
+
+void FrmGeneral::BtnExit_Click()
+{
+    hide();
+    QCoreApplication::exit(0);
+}
+
+void FrmGeneral::ShowLines()
+{
+    for (int band = 1; band <= kBandCount; ++band)
+        picLine[band]->setPictureTop(stripTopInCells(state_.LineColor[static_cast<std::size_t>(band)]));
+}
+
+void FrmGeneral::ShowCurrentLine()
+{
+    swcColor[state_.currentColour()]->setChecked(true);
+    lblLine->setText(QString::fromUtf8(kBandCaption) +
+                     QString::fromStdString(numberToText(state_.CurLine)));
+}
+
+void FrmGeneral::ShowResistance()
+{
+    const ResistanceTexts texts = resistanceTexts(state_);
+    setValueText(QString::fromStdString(texts.value));
+    lblLimit->setText(QString::fromStdString(texts.unitAndTolerance));
+}
+
+void FrmGeneral::setValueText(const QString& text)
+{
+    // Every value text must be wholly visible: one too wide for the label at the design size
+    // is drawn at the largest size that fits.
+    QFont font = labelFont(kValuePointSize);
+    while (QFontMetricsF(font).horizontalAdvance(text) > lblResistor->width() &&
+           font.pointSizeF() > kValuePointSizeStep)
+        font.setPointSizeF(font.pointSizeF() - kValuePointSizeStep);
+    lblResistor->setFont(font);
+    lblResistor->setText(text);
+}
+
+void FrmGeneral::centreOnScreen()
+{
+    const QScreen* onScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect screenArea = onScreen->geometry();
+    // The outer size, title bar and borders included, once the window manager has framed it.
+    const QSize outer = frameGeometry().size();
+    const float left = (static_cast<float>(screenArea.width()) - static_cast<float>(outer.width())) / 2;
+    const float top = (static_cast<float>(screenArea.height()) - static_cast<float>(outer.height())) / 2;
+    move(screenArea.x() + qRound(left), screenArea.y() + qRound(top));
+}
+
+void FrmGeneral::paintEvent(QPaintEvent*)
+{
+    // At its natural size from the top-left corner; what lies beyond the client area is clipped.
+    QPainter(this).drawPixmap(0, 0, background_);
+}
+
+void FrmGeneral::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // On X11 the frame is known only shortly after the first show: centre once more with it.
+    if (recentreWhenFrameKnown_ && frameGeometry().size() != size()) {
+        recentreWhenFrameKnown_ = false;
+        centreOnScreen();
+    }
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "band_state.h"
+#include "control_array.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <cstdint>
+
+class BandFrame;
+class BandPicture;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+// The main window: the resistor with its four band frames, the colour panel, the unit
+// buttons, the value labels and the exit button. Constructing it creates every control with
+// its design-time properties, hidden; loadAndShow() runs Form_Load and then shows it.
+class FrmGeneral : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit FrmGeneral(QWidget* parent = nullptr);
+
+    // Loading: Form_Load (centring, the splash window, the initial state), then the window
+    // becomes visible.
+    void loadAndShow();
+
+    const BandState& bandState() const { return state_; }
+    // Replaces the band state without redrawing; tests use it to reach states no click can.
+    void setBandStateForTest(const BandState& state) { state_ = state; }
+
+    // Handlers, named after the control and its event.
+    void Form_Load();
+    void picLineColor_Click(std::int16_t Index);
+    void swcColor_Click(std::int16_t Index);
+    void btnLimit_Click(std::int16_t Index);
+    void BtnExit_Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
+private:
+    void createControls();
+    void setTabOrder();
+
+    void ShowLines();
+    void ShowCurrentLine();
+    void ShowResistance();
+
+    void centreOnScreen();
+    void setValueText(const QString& text);
+
+    BandState state_;
+    QPixmap background_;
+    bool recentreWhenFrameKnown_ = false;
+
+    ControlArray<QPushButton> btnLimit;
+    QPushButton* BtnExit = nullptr;
+    QFrame* Picture1 = nullptr;
+    QLabel* lblLine = nullptr;
+    ControlArray<QRadioButton> swcColor;
+    ControlArray<BandFrame> picLine;
+    ControlArray<BandPicture> picLineColor;
+    QLabel* lblResistor = nullptr;
+    QLabel* lblLimit = nullptr;
+};

@@ -1,0 +1,75 @@
+#include "frm_logo.h"
+
+#include "artwork.h"
+#include "pictures.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+
+FrmLogo::FrmLogo(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), Timer(new QTimer(this))
+{
+    setObjectName(QStringLiteral("FrmLogo"));
+    setWindowIcon(pictures::windowIcon());
+    picture_ = pictures::pixmap(artwork::splash, artwork::splash2x, devicePixelRatioF());
+    setFixedSize(artwork::splashSize);
+
+    Timer->setObjectName(QStringLiteral("Timer"));
+    // Coarse timers may fire up to 5 % early; the splash stays its full five seconds.
+    Timer->setTimerType(Qt::PreciseTimer);
+    Timer->setInterval(kTimerIntervalMs);
+    connect(Timer, &QTimer::timeout, this, &FrmLogo::Timer_Timer);
+    Timer->start();
+
+    Form_Load();
+}
+
+void FrmLogo::Form_Load()
+{
+    // Centred by the outer size, which is the picture's: the window has no frame. Moving it
+    // explicitly also keeps Qt from placing the dialog by itself.
+    const QScreen* onScreen = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QRect screenArea = onScreen->geometry();
+    const float left = (static_cast<float>(screenArea.width()) - static_cast<float>(width())) / 2;
+    const float top = (static_cast<float>(screenArea.height()) - static_cast<float>(height())) / 2;
+    move(screenArea.x() + qRound(left), screenArea.y() + qRound(top));
+}
+
+void FrmLogo::Form_Click()
+{
+    hide();
+}
+
+void FrmLogo::Timer_Timer()
+{
+    hide();
+}
+
+void FrmLogo::paintEvent(QPaintEvent*)
+{
+    QPainter(this).drawPixmap(0, 0, picture_);
+}
+
+void FrmLogo::mousePressEvent(QMouseEvent* event)
+{
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void FrmLogo::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click =
+        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    pressed_ = false;
+    if (click)
+        Form_Click();
+}
+
+void FrmLogo::keyPressEvent(QKeyEvent* event)
+{
+    // The splash window handles no key: Escape must not close it as it would a dialog.
+    event->accept();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+#include <QPixmap>
+
+class QTimer;
+
+// The splash window: nothing but the splash picture, frameless and centred. Constructing it
+// loads it (centred, hidden, its timer running); it hides itself at a click or when its timer
+// fires 5000 ms after it was created, which ends a modal exec().
+class FrmLogo : public QDialog
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kTimerIntervalMs = 5000;
+
+    explicit FrmLogo(QWidget* parent = nullptr);
+
+    void Form_Click();
+    void Timer_Timer();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void Form_Load();
+
+    QPixmap picture_;
+    QTimer* Timer;
+    bool pressed_ = false;
+};
