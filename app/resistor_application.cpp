@@ -8,7 +8,11 @@ namespace {
 const char kErrorTitle[] = "Ошибка выполнения";
 }
 
-ResistorApplication::ResistorApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+ResistorApplication::ResistorApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    // Once the event loop has ended, a later run of it reports its own first error again.
+    connect(this, &QCoreApplication::aboutToQuit, this, [this] { ending_ = false; });
+}
 
 bool ResistorApplication::notify(QObject* receiver, QEvent* event)
 {

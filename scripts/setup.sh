@@ -8,6 +8,7 @@ set -euo pipefail
 RESISTOR_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+    qt6-base-private-dev # the tests turn on the platform's accessibility events
     fonts-liberation fontconfig
     locales
 )

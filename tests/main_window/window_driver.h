@@ -3,7 +3,11 @@
 // Helpers that drive the real windows the way a user does: find controls by their object
 // names, click them through the window system, and dismiss the splash window.
 
+#include <QAccessible>
 #include <QApplication>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -21,12 +25,13 @@ Control* control(const QWidget* window, const QString& name)
     return found;
 }
 
-// Clicks at `pos` of `target` through the top-level window, so that the window system's hit
-// test decides which control receives it, as for a real mouse.
+// Clicks at `pos` of `target` (by default the middle of its visible part) through the
+// top-level window, so that the window system's hit test decides which control receives it,
+// as for a real mouse.
 inline void clickThroughWindow(QWidget* target, QPoint pos = {})
 {
     if (pos.isNull())
-        pos = target->rect().center();
+        pos = target->visibleRegion().boundingRect().center();
     QWidget* top = target->window();
     QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, target->mapTo(top, pos));
 }
@@ -76,4 +81,12 @@ inline QString firstDifference(const QImage& seen, const QImage& expected)
                 return QStringLiteral("pixel (%1, %2) is %3, expected %4")
                     .arg(x).arg(y).arg(seen.pixelColor(x, y).name(), expected.pixelColor(x, y).name());
     return {};
+}
+
+// Makes Qt deliver accessibility events to `handler`, as it does to a screen reader. The
+// offscreen platform's accessibility stays inactive until told otherwise.
+inline void deliverAccessibilityEventsTo(QAccessible::UpdateHandler handler)
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    QAccessible::installUpdateHandler(handler);
 }

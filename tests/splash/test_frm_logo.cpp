@@ -1,0 +1,103 @@
+// The splash window: frameless, centred, exactly its picture; hidden by a click or by its
+// timer five seconds after it was created, and by nothing else.
+#include "artwork.h"
+#include "frm_logo.h"
+
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QTimer>
+#include <QtTest>
+
+class TestFrmLogo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void loadedCentredAndFrameless();
+    void showsItsPicture();
+    void clickHidesAtOnce();
+    void keysDoNothing_data();
+    void keysDoNothing();
+    void timerHidesAfterFiveSeconds();
+};
+
+void TestFrmLogo::loadedCentredAndFrameless()
+{
+    FrmLogo logo;
+    QVERIFY(!logo.isVisible());
+    QVERIFY(logo.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(logo.size(), QSize(273, 310));
+    QVERIFY(!logo.windowIcon().isNull());
+    const QRect screen = logo.screen()->geometry();
+    QVERIFY(std::abs(logo.geometry().center().x() - screen.center().x()) <= 1);
+    QVERIFY(std::abs(logo.geometry().center().y() - screen.center().y()) <= 1);
+
+    auto* timer = logo.findChild<QTimer*>("Timer");
+    QVERIFY(timer);
+    QVERIFY(timer->isActive());
+    QCOMPARE(timer->interval(), 5000);
+    QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+}
+
+void TestFrmLogo::showsItsPicture()
+{
+    FrmLogo logo;
+    logo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&logo));
+    const QImage seen = logo.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage picture = artwork::load(artwork::splash).convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(seen.size(), picture.size());
+    for (const QPoint p : {QPoint(0, 0), QPoint(136, 50), QPoint(100, 200), QPoint(272, 309)})
+        QCOMPARE(seen.pixel(p), picture.pixel(p));
+}
+
+void TestFrmLogo::clickHidesAtOnce()
+{
+    FrmLogo logo;
+    QTimer::singleShot(0, &logo, [&logo] {
+        QTest::mouseClick(logo.windowHandle(), Qt::LeftButton, {}, QPoint(200, 250));
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    logo.exec();
+    QVERIFY(elapsed.elapsed() < 1000);
+    QVERIFY(!logo.isVisible());
+}
+
+void TestFrmLogo::keysDoNothing_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Return") << int(Qt::Key_Return);
+    QTest::newRow("Space") << int(Qt::Key_Space);
+}
+
+void TestFrmLogo::keysDoNothing()
+{
+    QFETCH(int, key);
+    FrmLogo logo;
+    logo.show();
+    QVERIFY(QTest::qWaitForWindowActive(&logo));
+    QTest::keyClick(&logo, Qt::Key(key));
+    QTest::qWait(20);
+    QVERIFY(logo.isVisible());
+}
+
+// The one test that waits on real time: the timer runs from the window's creation.
+void TestFrmLogo::timerHidesAfterFiveSeconds()
+{
+    QElapsedTimer sinceCreation;
+    sinceCreation.start();
+    FrmLogo logo;
+    QTest::qWait(300); // time spent before the modal show still counts
+    logo.exec();
+    const qint64 shown = sinceCreation.elapsed();
+    qInfo("hidden by its timer after %lld ms", shown);
+    QVERIFY2(shown >= 5000, qPrintable(QString::number(shown)));
+    QVERIFY2(shown < 8000, qPrintable(QString::number(shown)));
+    QVERIFY(!logo.isVisible());
+}
+
+QTEST_MAIN(TestFrmLogo)
+#include "test_frm_logo.moc"
