@@ -11,6 +11,8 @@ RESISTOR_PACKAGES=(
     qt6-base-private-dev # the tests turn on the platform's accessibility events
     fonts-liberation fontconfig
     locales
+    clang libclang-rt-14-dev         # the fuzz targets (libFuzzer)
+    desktop-file-utils appstream     # validating the desktop entry and the metainfo
 )
 
 resistor_as_root() {

@@ -8,3 +8,8 @@ resistor_install_packages
 resistor_ensure_russian_locale
 resistor_build build -DCMAKE_BUILD_TYPE=Release
 (cd "$RESISTOR_ROOT/build" && ctest --output-on-failure)
+
+# The fuzz targets of the conversions and the band model, each for a bounded number of runs.
+if [ -f "$RESISTOR_ROOT/scripts/fuzz.sh" ]; then
+    bash "$RESISTOR_ROOT/scripts/fuzz.sh"
+fi
