@@ -160,7 +160,6 @@ QImage renderIcon(int size)
     p.setBrush(copper);
     p.drawRoundedRect(track, trackHeight / 2, trackHeight / 2);
     const double leftPad = snapTo(s, 4.5), rightPad = snapTo(s, 27.5);
-    const double padY = trackTop + trackHeight / 2;
 
     // The lower resistor, its leads bent down onto the pads.
     const double lowerY = snapTo(s, 19.5);
@@ -169,20 +168,25 @@ QImage renderIcon(int size)
     leads.moveTo(lowerLeft + 0.5, lowerY);
     leads.lineTo(leftPad + 1.2, lowerY);
     leads.quadTo(leftPad, lowerY, leftPad, lowerY + 1.2);
-    leads.lineTo(leftPad, padY);
+    leads.lineTo(leftPad, trackTop);
     leads.moveTo(lowerRight - 0.5, lowerY);
     leads.lineTo(rightPad - 1.2, lowerY);
     leads.quadTo(rightPad, lowerY, rightPad, lowerY + 1.2);
-    leads.lineTo(rightPad, padY);
+    leads.lineTo(rightPad, trackTop);
     drawWire(p, s, leads, s.wire);
-    // Solder joints where the leads meet the track.
+    // Solder joints: low silver mounds on the track where the leads go in.
     for (double x : {leftPad, rightPad}) {
-        QRadialGradient solder(QPointF(x - 0.6, padY - 0.6), 2.4);
-        solder.setColorAt(0, QColor(0xF4, 0xF4, 0xF0));
-        solder.setColorAt(1, QColor(0x9C, 0xA0, 0xA0));
-        p.setPen(QPen(outlineColour, s.outline));
+        QPainterPath mound;
+        mound.moveTo(x - 2.4, trackTop + 0.6);
+        mound.cubicTo(x - 1.6, trackTop - 0.2, x - 1.2, trackTop - 1.6, x, trackTop - 1.6);
+        mound.cubicTo(x + 1.2, trackTop - 1.6, x + 1.6, trackTop - 0.2, x + 2.4, trackTop + 0.6);
+        mound.closeSubpath();
+        QLinearGradient solder(QPointF(x - 2, 0), QPointF(x + 2, 0));
+        solder.setColorAt(0, QColor(0xF0, 0xF2, 0xEE));
+        solder.setColorAt(1, QColor(0x8A, 0x90, 0x8C));
+        p.setPen(QPen(outlineColour, s.outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
         p.setBrush(solder);
-        p.drawEllipse(QPointF(x, padY), 2.1, 1.7);
+        p.drawPath(mound);
     }
     drawResistor(p, s, QPointF(lowerLeft, lowerY), QPointF(lowerRight, lowerY), 7.2,
                  lowerBodyColour,
@@ -194,7 +198,7 @@ QImage renderIcon(int size)
     upperLeads.moveTo(upperHigh - QPointF(0.8, -0.5));
     upperLeads.cubicTo(QPointF(22, 3.5), QPointF(25.5, 1.8), QPointF(29.5, 4.2));
     upperLeads.moveTo(upperLow + QPointF(0.8, -0.5));
-    upperLeads.lineTo(QPointF(1.2, 16.8));
+    upperLeads.lineTo(QPointF(2.4, 16.4));
     drawWire(p, s, upperLeads, s.wire * 0.93);
     drawResistor(p, s, upperLow, upperHigh, 6.4, upperBodyColour,
                  {{0.28, bandYellow}, {0.45, bandBlue}, {0.62, bandRed}});

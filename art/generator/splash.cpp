@@ -139,7 +139,7 @@ struct Creature {
     QPointF at(double x, double y) const { return toScene().map(QPointF(x, y)); }
 };
 
-constexpr double bodyHalfHeight = 46, capHalfWidth = 25, waistHalfWidth = 20;
+constexpr double bodyHalfHeight = 46, capHalfWidth = 25, waistHalfWidth = 17.5;
 
 // The resistor body standing up: two rounded end caps and a narrower waist, in the creature's
 // own coordinates.
@@ -491,17 +491,21 @@ void drawImpact(Pencil& pen, QPainter& p)
     pen.line(rays, graphite, 1.1, 1, 0.15);
 }
 
-// Dust kicked up round their feet.
-void drawDust(Pencil& pen)
+// Dust kicked up round their feet: little clouds of overlapping puffs.
+void drawDust(Pencil& pen, QPainter& p)
 {
-    Prng& rng = pen.random();
-    for (const auto& [x, y, r] : {std::tuple{140.0, 278.0, 9.0}, std::tuple{154.0, 274.0, 7.0},
-                                  std::tuple{126.0, 276.0, 6.0}, std::tuple{196.0, 284.0, 6.0}}) {
-        const QPainterPath puff = blob(rng, QPointF(x, y), r, r * 0.7, 0.18);
-        QColor dust(0xB8, 0xB0, 0xA4);
-        dust.setAlphaF(0.7f);
-        pen.hatch(puff, dust, 30, 2.0, 0.9);
-        pen.line(puff, QColor(0x8C, 0x84, 0x78), 0.9, 1, 0.3);
+    for (const auto& [x, y, r] : {std::tuple{142.0, 276.0, 5.5}, std::tuple{196.0, 282.0, 4.0},
+                                  std::tuple{88.0, 284.0, 3.5}}) {
+        QPainterPath cloud;
+        for (const auto& [dx, dy, k] : {std::tuple{-1.3, 0.3, 0.8}, std::tuple{0.0, -0.4, 1.0},
+                                        std::tuple{1.3, 0.2, 0.85}, std::tuple{0.6, 0.7, 0.7},
+                                        std::tuple{-0.6, 0.7, 0.7}})
+            cloud = cloud.united(ellipse(QPointF(x + dx * r, y + dy * r), r * k, r * k * 0.85));
+        p.fillPath(cloud, QColor(255, 255, 255, 200));
+        QColor dust(0xC8, 0xBE, 0xB0);
+        dust.setAlphaF(0.6f);
+        pen.hatch(cloud, dust, 30, 2.2, 0.8);
+        pen.line(cloud, QColor(0x9A, 0x90, 0x84), 0.9, 1, 0.25);
     }
 }
 
@@ -520,7 +524,7 @@ QImage renderSplash(int scale, const QFont& font)
 
     Pencil pen(p, 0x5EED0F0A2D5ull);
     drawGround(pen, p);
-    drawDust(pen);
+    drawDust(pen, p);
     drawGreenFighter(pen, p);
     drawOrangeFighter(pen, p);
     drawImpact(pen, p);
