@@ -3,12 +3,47 @@
 #include "frm_general_layout.h"
 #include "run_time_error.h"
 
+#include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
 
 using namespace FrmGeneralLayout;
+
+namespace {
+
+// To assistive technology a band frame and a band picture are buttons that select the band.
+class BandAccessible : public QAccessibleWidget
+{
+public:
+    explicit BandAccessible(QWidget* band) : QAccessibleWidget(band, QAccessible::Button) {}
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& action) override
+    {
+        if (action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (auto* frame = qobject_cast<BandFrame*>(widget()))
+            frame->press();
+        else if (auto* picture = qobject_cast<BandPicture*>(widget()))
+            picture->press();
+    }
+};
+
+QAccessibleInterface* bandAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("BandFrame") || className == QLatin1String("BandPicture"))
+        return new BandAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
     : QWidget(parent), band_(band), picture_(new BandPicture(strip, this))
@@ -20,6 +55,13 @@ BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setFocusPolicy(Qt::StrongFocus);
+    static const bool factoryInstalled = (QAccessible::installFactory(bandAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
+}
+
+void BandFrame::press()
+{
+    picture_->press();
 }
 
 void BandFrame::setPictureTop(float units)
@@ -29,6 +71,42 @@ void BandFrame::setPictureTop(float units)
     if (!(std::fabs(pixels) <= 1e6))
         throw RunTimeError(RunTimeError::Kind::Overflow);
     picture_->move(0, static_cast<int>(pixels));
+}
+
+bool BandFrame::showsFocusCue() const
+{
+    return (hasFocus() || picture_->hasFocus()) &&
+           window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+namespace {
+
+// Space and Enter on a band do what a click on its picture does. Any key shows that the user
+// works with the keyboard, which makes the focus cue appear.
+bool activatesBand(QWidget* band, QKeyEvent* event)
+{
+    if (!band->window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        band->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        band->window()->update();
+    }
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
+void BandFrame::keyPressEvent(QKeyEvent* event)
+{
+    if (activatesBand(this, event))
+        press();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 float BandFrame::pictureTop() const
@@ -55,6 +133,14 @@ void BandPicture::paintEvent(QPaintEvent*)
                         visible.height() * ratio);
     QPainter painter(this);
     painter.drawPixmap(QRectF(visible), strip_, source);
+}
+
+void BandPicture::keyPressEvent(QKeyEvent* event)
+{
+    if (activatesBand(this, event))
+        press();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void BandPicture::mousePressEvent(QMouseEvent* event)

@@ -23,6 +23,16 @@ public:
     void setPictureTop(float units);
     float pictureTop() const;
 
+    // Does what a click on the band picture does.
+    void press();
+
+    // Whether the frame or its picture has the focus and the user works with the keyboard,
+    // so that the window marks the band.
+    bool showsFocusCue() const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     int band_;
     BandPicture* picture_;
@@ -37,11 +47,15 @@ class BandPicture : public QWidget
 public:
     BandPicture(const QPixmap& strip, QWidget* frame);
 
+    void press() { emit clicked(); }
+
 signals:
+    // A click on the picture, or Space or Enter on it or on its frame.
     void clicked();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

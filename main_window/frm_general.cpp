@@ -9,7 +9,8 @@
 #include "pictures.h"
 #include "resistance_texts.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QFrame>
 #include <QGuiApplication>
@@ -43,6 +44,36 @@ constexpr qreal kButtonPointSize = 8;
 // The band label's white text stands on this dark slate blue (contrast about 7:1) instead of
 // the pale button face, on which white cannot be read.
 const QColor kBandLabelBackground(0x3C, 0x5A, 0x78);
+
+// The focus cue of a band: a white arrow on each side of the band frame, pointing at it, so
+// that the band's colour stays wholly visible.
+constexpr int kFocusArrowGap = 2;    // between the arrow's tip and the frame
+constexpr int kFocusArrowLength = 8;
+const QColor kFocusArrowFill(Qt::white);
+const QColor kFocusArrowOutline(Qt::black);
+
+// What assistive technology reads for the controls whose caption alone says too little.
+const char kBandAccessibleName[] = "Полоса %1: %2"; // band number, colour name
+const char kBandUnknownColour[] = "код %1";
+const char kBandAccessibleDescription[] =
+    "Щелчок, пробел или Enter выбирает эту полосу для изменения цвета";
+const char kPanelAccessibleName[] = "Цвет выбранной полосы";
+const char kValueAccessibleDescription[] = "Сопротивление";
+const char kUnitAccessibleDescription[] = "Единица измерения и допуск";
+struct UnitAccessibleName {
+    int index;
+    const char* name;
+};
+constexpr UnitAccessibleName kUnitAccessibleNames[] = {
+    {0, "Омы"}, {3, "Килоомы"}, {6, "Мегаомы"}};
+
+QString bandAccessibleName(int band, int code)
+{
+    const QString colour = code >= 0 && code < kColourCount
+                               ? QString::fromUtf8(colourCode(code).name)
+                               : QString::fromUtf8(kBandUnknownColour).arg(code);
+    return QString::fromUtf8(kBandAccessibleName).arg(band).arg(colour);
+}
 
 QFont labelFont(qreal pointSize)
 {
@@ -97,6 +128,9 @@ void FrmGeneral::createControls()
         auto* button = new QPushButton(QString::fromLatin1(displayUnit.caption), this);
         button->setObjectName(QStringLiteral("btnLimit_%1").arg(unit.index));
         button->setGeometry(pixelRect({unit.left, kButtonTop, kButtonWidth, kButtonHeight}));
+        for (const UnitAccessibleName& spoken : kUnitAccessibleNames)
+            if (spoken.index == unit.index)
+                button->setAccessibleName(QString::fromUtf8(spoken.name));
         const auto index = static_cast<std::int16_t>(unit.index);
         connect(button, &QPushButton::clicked, this, [this, index] { btnLimit_Click(index); });
         btnLimit.add(unit.index, button);
@@ -115,6 +149,7 @@ void FrmGeneral::createControls()
     Picture1->setAutoFillBackground(true);
     Picture1->setBackgroundRole(QPalette::Button);
     Picture1->setFocusPolicy(Qt::StrongFocus);
+    Picture1->setAccessibleName(QString::fromUtf8(kPanelAccessibleName));
     // Children of the panel are placed inside its border.
     const QPoint insideBorder(kPicture1BorderPixels, kPicture1BorderPixels);
 
@@ -134,6 +169,7 @@ void FrmGeneral::createControls()
                                 .translated(insideBorder));
         const auto index = static_cast<std::int16_t>(code);
         connect(button, &QRadioButton::clicked, this, [this, index] { swcColor_Click(index); });
+        button->installEventFilter(this);
         swcColor.add(code, button);
     }
     swcColor[0]->setChecked(true);
@@ -141,6 +177,11 @@ void FrmGeneral::createControls()
     const QPixmap strip = pictures::pixmap(artwork::strip, artwork::strip2x, devicePixelRatioF());
     for (int band = 1; band <= kBandCount; ++band) {
         auto* frame = new BandFrame(band, strip, this);
+        frame->setAccessibleDescription(QString::fromUtf8(kBandAccessibleDescription));
+        frame->picture()->setAccessibleDescription(QString::fromUtf8(kBandAccessibleDescription));
+        // Until the band state is shown, every strip stands at its top cell, gold.
+        frame->setAccessibleName(bandAccessibleName(band, kGold));
+        frame->picture()->setAccessibleName(bandAccessibleName(band, kGold));
         const auto index = static_cast<std::int16_t>(band);
         connect(frame->picture(), &BandPicture::clicked, this,
                 [this, index] { picLineColor_Click(index); });
@@ -151,6 +192,12 @@ void FrmGeneral::createControls()
     lblResistor = createLabel("lblResistor", kValuePlaceholder, kValuePointSize,
                               pixelRect(kLblResistor), this);
     lblLimit = createLabel("lblLimit", kUnitPlaceholder, kUnitPointSize, pixelRect(kLblLimit), this);
+    // The labels' accessible names are their texts; the descriptions say what they show.
+    lblResistor->setAccessibleDescription(QString::fromUtf8(kValueAccessibleDescription));
+    lblLimit->setAccessibleDescription(QString::fromUtf8(kUnitAccessibleDescription));
+
+    // The focus cue of the bands is drawn by the window: redraw it when the focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
 }
 
 void FrmGeneral::setTabOrder()
@@ -221,8 +268,16 @@ void FrmGeneral::BtnExit_Click()
 
 void FrmGeneral::ShowLines()
 {
-    for (int band = 1; band <= kBandCount; ++band)
-        picLine[band]->setPictureTop(stripTopInCells(state_.LineColor[static_cast<std::size_t>(band)]));
+    for (int band = 1; band <= kBandCount; ++band) {
+        const std::int16_t code = state_.LineColor[static_cast<std::size_t>(band)];
+        picLine[band]->setPictureTop(stripTopInCells(code));
+        // Renamed only when the colour changed, so a screen reader announces just that band.
+        const QString spoken = bandAccessibleName(band, code);
+        if (picLine[band]->accessibleName() != spoken) {
+            picLine[band]->setAccessibleName(spoken);
+            picLineColor[band]->setAccessibleName(spoken);
+        }
+    }
 }
 
 void FrmGeneral::ShowCurrentLine()
@@ -262,10 +317,48 @@ void FrmGeneral::centreOnScreen()
     move(screenArea.x() + qRound(left), screenArea.y() + qRound(top));
 }
 
+bool FrmGeneral::eventFilter(QObject* watched, QEvent* event)
+{
+    // Tab and Shift+Tab enter the colour group at the checked colour, as in any radio group,
+    // so that the arrow keys then move on from the band's own colour.
+    if (event->type() == QEvent::FocusIn) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        auto* button = qobject_cast<QRadioButton*>(watched);
+        if (button && !button->isChecked() &&
+            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
+            for (const auto& [code, colour] : swcColor)
+                if (colour->isChecked() && colour->isEnabled())
+                    colour->setFocus(reason);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void FrmGeneral::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
     // At its natural size from the top-left corner; what lies beyond the client area is clipped.
-    QPainter(this).drawPixmap(0, 0, background_);
+    painter.drawPixmap(0, 0, background_);
+
+    for (const auto& [band, frame] : picLine) {
+        if (!frame->showsFocusCue())
+            continue;
+        const QRect r = frame->geometry();
+        const int left = r.left() - kFocusArrowGap;
+        const int right = r.right() + 1 + kFocusArrowGap;
+        const qreal middle = r.top() + r.height() / 2.0;
+        const QPolygonF pointingRight = {QPointF(left - kFocusArrowLength, r.top()),
+                                         QPointF(left, middle),
+                                         QPointF(left - kFocusArrowLength, r.bottom() + 1)};
+        const QPolygonF pointingLeft = {QPointF(right + kFocusArrowLength, r.top()),
+                                        QPointF(right, middle),
+                                        QPointF(right + kFocusArrowLength, r.bottom() + 1)};
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kFocusArrowOutline, 1));
+        painter.setBrush(kFocusArrowFill);
+        painter.drawPolygon(pointingRight);
+        painter.drawPolygon(pointingLeft);
+    }
 }
 
 void FrmGeneral::moveEvent(QMoveEvent* event)

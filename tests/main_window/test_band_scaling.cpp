@@ -84,6 +84,19 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
         }
         QVERIFY2(matches(seen, 0, 0) && matches(seen, deviceRows - 1, cellRows - 1),
                  qPrintable(QString("band %1 does not begin and end with the cell's outline").arg(band)));
+        if (scale == 2) {
+            // Drawn from the rendering made for this density: the outline is two device
+            // pixels of black on every side, not a blurred grey.
+            const int width = 54 * 2;
+            for (int x = 0; x < width; ++x)
+                for (int y : {0, 1, deviceRows - 2, deviceRows - 1})
+                    QVERIFY2(seen.pixelColor(x, y) == QColor(Qt::black),
+                             qPrintable(QString("band %1 (%2, %3)").arg(band).arg(x).arg(y)));
+            for (int y = 0; y < deviceRows; ++y)
+                for (int x : {0, 1, width - 2, width - 1})
+                    QVERIFY2(seen.pixelColor(x, y) == QColor(Qt::black),
+                             qPrintable(QString("band %1 (%2, %3)").arg(band).arg(x).arg(y)));
+        }
         if (deviceRows >= cellRows)
             for (int r = 0; r < cellRows; ++r)
                 QVERIFY2(shown.contains(r),
