@@ -9,7 +9,8 @@
 #include <QRect>
 #include <QSize>
 
-namespace artwork {
+namespace artwork
+{
 
 inline constexpr char background[] = ":/art/background.png";
 inline constexpr char strip[] = ":/art/strip.png";
@@ -33,7 +34,10 @@ inline constexpr int stripCellCount = 12;
 inline constexpr int stripCellHeight = 13;
 
 // Row of the strip where the cell of colour code `code` (0..11) begins.
-constexpr int stripCellTop(int code) { return (stripCellCount - 1 - code) * stripCellHeight; }
+constexpr int stripCellTop(int code)
+{
+    return (stripCellCount - 1 - code) * stripCellHeight;
+}
 
 // The resistor body painted in the background, outline included: its black outline columns
 // are the left and right columns of this rectangle, and the strip's black side columns land

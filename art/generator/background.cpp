@@ -6,11 +6,13 @@
 
 #include <QLinearGradient>
 #include <QRadialGradient>
+#include <QtMath>
 #include <cmath>
 
 using drawing::mix;
 
-namespace {
+namespace
+{
 
 // Board colours as photographed, before the picture is washed out.
 const QColor solderMask(0x4A, 0x78, 0x58);
@@ -31,7 +33,7 @@ constexpr double heatsinkChannelTop = 132, heatsinkChannelHeight = 8;
 constexpr double resistorAxis = 60; // the body's middle: edges 33 and 87
 const QRectF upperLead(56, 12, 8, 48);
 const QRectF lowerLead(55, 217, 8, 44);
-constexpr double capLeft = 29, capRight = 91;      // widest part of the end caps
+constexpr double capLeft = 29, capRight = 91; // widest part of the end caps
 constexpr double upperCapTop = 60, lowerCapBottom = 217;
 
 // Green of the resistor body at its shaded flanks and at its brightest column.
@@ -39,10 +41,10 @@ const QColor bodyEdge(0x24, 0x5E, 0x2A);
 const QColor bodyCentre(0xA6, 0xE6, 0x92);
 constexpr double bodySharpness = 1.3;
 
-class Board {
+class Board
+{
 public:
-    Board(QPainter& painter, const QFont& font, int scale)
-        : p_(painter), font_(font), scale_(scale)
+    Board(QPainter& painter, const QFont& font, int scale) : p_(painter), font_(font), scale_(scale)
     {
     }
 
@@ -202,7 +204,7 @@ public:
         p_.drawEllipse(centre, top, top);
         p_.setPen(QPen(QColor(0x6A, 0x6E, 0x70), 0.9));
         for (int k = 0; k < 3; ++k) {
-            const double a = (90 + 120 * k) * M_PI / 180;
+            const double a = qDegreesToRadians(90.0 + 120 * k);
             p_.drawLine(centre, centre + QPointF(std::cos(a), -std::sin(a)) * top * 0.75);
         }
         if (!name.isEmpty())
@@ -282,7 +284,8 @@ public:
         p_.drawEllipse(centre, radius - 1.8, radius - 1.8);
         text(centre + QPointF(-radius * 0.75, 2.5), QStringLiteral("CR2032"), 5.5,
              QColor(0x60, 0x64, 0x66));
-        text(centre + QPointF(-2, -radius * 0.35), QStringLiteral("+"), 7, QColor(0x60, 0x64, 0x66));
+        text(centre + QPointF(-2, -radius * 0.35), QStringLiteral("+"), 7,
+             QColor(0x60, 0x64, 0x66));
     }
 
     void mountingHole(QPointF centre, double radius)
@@ -304,8 +307,8 @@ public:
     void pinHeader(QPointF topLeft, int columns, int rows, int jumperColumn, const QString& name)
     {
         constexpr double pitch = 5;
-        silkOutline(QRectF(topLeft - QPointF(1.5, 1.5),
-                           QSizeF(columns * pitch + 3, rows * pitch + 3)));
+        silkOutline(
+            QRectF(topLeft - QPointF(1.5, 1.5), QSizeF(columns * pitch + 3, rows * pitch + 3)));
         for (int c = 0; c < columns; ++c)
             for (int r = 0; r < rows; ++r) {
                 const QPointF centre = topLeft + QPointF((c + 0.5) * pitch, (r + 0.5) * pitch);
@@ -355,13 +358,18 @@ public:
         }
         // Frame: light on the upper and left edges, dark on the others.
         p_.setPen(QPen(QColor(0x78, 0x80, 0x7C), 1));
-        p_.drawLine(QPointF(r.left() + 0.5, r.bottom() - 0.5), QPointF(r.left() + 0.5, r.top() + 0.5));
-        p_.drawLine(QPointF(r.left() + 0.5, r.top() + 0.5), QPointF(r.right() - 0.5, r.top() + 0.5));
+        p_.drawLine(QPointF(r.left() + 0.5, r.bottom() - 0.5),
+                    QPointF(r.left() + 0.5, r.top() + 0.5));
+        p_.drawLine(QPointF(r.left() + 0.5, r.top() + 0.5),
+                    QPointF(r.right() - 0.5, r.top() + 0.5));
         p_.setPen(QPen(QColor(0x06, 0x07, 0x07), 1));
-        p_.drawLine(QPointF(r.right() - 0.5, r.top() + 0.5), QPointF(r.right() - 0.5, r.bottom() - 0.5));
-        p_.drawLine(QPointF(r.right() - 0.5, r.bottom() - 0.5), QPointF(r.left() + 0.5, r.bottom() - 0.5));
+        p_.drawLine(QPointF(r.right() - 0.5, r.top() + 0.5),
+                    QPointF(r.right() - 0.5, r.bottom() - 0.5));
+        p_.drawLine(QPointF(r.right() - 0.5, r.bottom() - 0.5),
+                    QPointF(r.left() + 0.5, r.bottom() - 0.5));
         // Push pins at two corners hold it to the board.
-        for (QPointF pinAt : {QPointF(r.left() + 7, r.top() + 7), QPointF(r.right() - 7, r.bottom() - 7)}) {
+        for (QPointF pinAt :
+             {QPointF(r.left() + 7, r.top() + 7), QPointF(r.right() - 7, r.bottom() - 7)}) {
             p_.setPen(QPen(QColor(0x0A, 0x0A, 0x0A), 0.8));
             p_.setBrush(QColor(0xB8, 0xB2, 0xA0));
             p_.drawEllipse(pinAt, 4, 4);
@@ -498,9 +506,10 @@ void washOut(QPainter& p)
 // outline).
 QColor bodyGreen(double x)
 {
-    return QColor(shading::toByte(shading::channel(bodyEdge.red(), bodyCentre.red(), bodySharpness, x)),
-                  shading::toByte(shading::channel(bodyEdge.green(), bodyCentre.green(), bodySharpness, x)),
-                  shading::toByte(shading::channel(bodyEdge.blue(), bodyCentre.blue(), bodySharpness, x)));
+    return QColor(
+        shading::toByte(shading::channel(bodyEdge.red(), bodyCentre.red(), bodySharpness, x)),
+        shading::toByte(shading::channel(bodyEdge.green(), bodyCentre.green(), bodySharpness, x)),
+        shading::toByte(shading::channel(bodyEdge.blue(), bodyCentre.blue(), bodySharpness, x)));
 }
 
 // Outline of an end cap, open along the side where it joins the body. `join` is the body's end
@@ -521,8 +530,8 @@ QPainterPath capOutline(double join, double tip)
     path.cubicTo(capLeft + 0.5, tip, resistorAxis - 16, tip, resistorAxis, tip);
     path.cubicTo(resistorAxis + 16, tip, capRight - 0.5, tip, capRight - 0.5, shoulder);
     path.lineTo(capRight - 0.5, swell);
-    path.cubicTo(capRight - 0.5, swell - dir * 3, bodyRight, join + dir * length * 0.15,
-                 bodyRight, join);
+    path.cubicTo(capRight - 0.5, swell - dir * 3, bodyRight, join + dir * length * 0.15, bodyRight,
+                 join);
     return path;
 }
 

@@ -5,7 +5,8 @@
 
 #include <QPainter>
 
-namespace {
+namespace
+{
 
 const QColor paper(0xF4, 0xF4, 0xF2);
 const QColor ink(0x30, 0x30, 0x30);
@@ -41,8 +42,7 @@ QImage windowPreview(const Artwork& art, const QFont& font)
     auto label = [&](const QRect& box, double pixelSize, const QString& text) {
         QPainterPath path = drawing::textPath(font, pixelSize, text, QPointF(0, 0));
         const QRectF bounds = path.boundingRect();
-        path.translate(box.center().x() + 0.5 - bounds.center().x(),
-                       box.top() + pixelSize * 0.92);
+        path.translate(box.center().x() + 0.5 - bounds.center().x(), box.top() + pixelSize * 0.92);
         p.fillPath(path, Qt::white);
     };
     label(QRect(256, 88, 225, 41), 37, QStringLiteral("999999999"));
@@ -54,8 +54,8 @@ QImage windowPreview(const Artwork& art, const QFont& font)
 
 QImage renderContactSheet(const Artwork& art, const QFont& font)
 {
-    const QImage stripZoom = art.strip.scaled(art.strip.size() * 2, Qt::IgnoreAspectRatio,
-                                              Qt::FastTransformation);
+    const QImage stripZoom =
+        art.strip.scaled(art.strip.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     const QImage preview = windowPreview(art, font);
     const int iconColumn = 140;
     const int row1 = art.background.height();

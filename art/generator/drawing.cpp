@@ -4,9 +4,11 @@
 #include <cmath>
 #include <vector>
 
-namespace drawing {
+namespace drawing
+{
 
-namespace {
+namespace
+{
 
 QPointF leftNormal(QPointF from, QPointF to)
 {
@@ -83,8 +85,8 @@ void blurAlpha(QImage& image, int radius)
 void softShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, double blur,
                 double opacity, int scale)
 {
-    const QRectF area = shape.boundingRect().translated(offset).adjusted(-3 * blur, -3 * blur,
-                                                                         3 * blur, 3 * blur);
+    const QRectF area =
+        shape.boundingRect().translated(offset).adjusted(-3 * blur, -3 * blur, 3 * blur, 3 * blur);
     const QRect device = QRectF(area.topLeft() * scale, area.size() * scale).toAlignedRect();
     QImage mask(device.size(), QImage::Format_ARGB32_Premultiplied);
     mask.fill(Qt::transparent);

@@ -8,7 +8,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-namespace drawing {
+namespace drawing
+{
 
 // A polyline moved sideways by `distance` (positive: to the left of the direction of travel),
 // with mitred corners, for bundles of parallel traces.

@@ -3,7 +3,8 @@
 #include <QBuffer>
 #include <QtEndian>
 
-namespace {
+namespace
+{
 
 void put16(QByteArray& out, quint16 v)
 {
@@ -37,8 +38,8 @@ QByteArray icoFile(const QList<QImage>& images)
 
     constexpr int headerSize = 6, directoryEntrySize = 16;
     QByteArray out;
-    put16(out, 0);                    // reserved
-    put16(out, 1);                    // resource type: icon
+    put16(out, 0);                      // reserved
+    put16(out, 1);                      // resource type: icon
     put16(out, quint16(images.size())); // number of images
     quint32 offset = headerSize + directoryEntrySize * images.size();
     for (int i = 0; i < images.size(); ++i) {

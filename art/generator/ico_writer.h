@@ -2,8 +2,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QImage>
+#include <QList>
 
 // Builds the icon file from the given images (each square, at most 256 px), storing each as a
 // PNG-compressed entry, which every Windows since Vista and the usual resource compilers accept.

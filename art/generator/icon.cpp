@@ -3,13 +3,15 @@
 #include "drawing.h"
 
 #include <QLinearGradient>
-#include <QRadialGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
 #include <algorithm>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // The drawing is laid out on a 32-unit square.
 constexpr double design = 32;
@@ -27,11 +29,11 @@ const QColor bandYellow(0xFF, 0xE4, 0x1C);
 // How the drawing adapts to the pixel size: outlines keep a sensible width in device pixels,
 // and the small sizes align edges to the pixel grid and leave out the gloss.
 struct Style {
-    double scale;    // device pixels per design unit
-    double outline;  // outline width in design units
-    bool snap;       // align to whole pixels
-    bool gloss;      // highlights and shadows
-    double wire;     // wire width in design units
+    double scale;   // device pixels per design unit
+    double outline; // outline width in design units
+    bool snap;      // align to whole pixels
+    bool gloss;     // highlights and shadows
+    double wire;    // wire width in design units
 };
 
 Style styleFor(int size)
@@ -47,7 +49,10 @@ Style styleFor(int size)
     return s;
 }
 
-double snapTo(const Style& s, double v) { return s.snap ? std::round(v * s.scale) / s.scale : v; }
+double snapTo(const Style& s, double v)
+{
+    return s.snap ? std::round(v * s.scale) / s.scale : v;
+}
 
 // A resistor body lying along the x axis from 0 to `length`, `thickness` thick, centred on y = 0:
 // a waist between two rounded, slightly wider end caps.
@@ -83,7 +88,7 @@ void drawResistor(QPainter& p, const Style& s, QPointF from, QPointF to, double 
     const double length = std::hypot(d.x(), d.y());
     p.save();
     p.translate(from);
-    p.rotate(std::atan2(d.y(), d.x()) * 180 / M_PI);
+    p.rotate(qRadiansToDegrees(std::atan2(d.y(), d.x())));
     const QPainterPath shape = resistorBody(length, thickness);
 
     QLinearGradient round(0, -thickness / 2, 0, thickness / 2);
@@ -127,8 +132,8 @@ void drawWire(QPainter& p, const Style& s, const QPainterPath& path, double widt
         p.drawPath(path);
         return;
     }
-    p.setPen(QPen(outlineColour, width + 2 * s.outline, Qt::SolidLine, Qt::RoundCap,
-                  Qt::RoundJoin));
+    p.setPen(
+        QPen(outlineColour, width + 2 * s.outline, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
     p.setPen(QPen(wireGrey, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPath(path);
@@ -152,7 +157,8 @@ QImage renderIcon(int size)
 
     // The circuit track with a solder pad under each lead of the lower resistor.
     const double trackTop = snapTo(s, 26), trackHeight = snapTo(s, 3);
-    const QRectF track(QPointF(snapTo(s, 1.5), trackTop), QPointF(snapTo(s, 30.5), trackTop + trackHeight));
+    const QRectF track(QPointF(snapTo(s, 1.5), trackTop),
+                       QPointF(snapTo(s, 30.5), trackTop + trackHeight));
     QLinearGradient copper(track.topLeft(), track.bottomLeft());
     copper.setColorAt(0, trackGreen.lighter(s.gloss ? 135 : 115));
     copper.setColorAt(1, trackGreen.darker(130));

@@ -22,8 +22,10 @@
 #include <QGuiApplication>
 #include <QStringList>
 #include <cstdio>
+#include <cstdlib>
 
-namespace {
+namespace
+{
 
 constexpr char defaultFont[] = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf";
 constexpr int iconSizes[] = {16, 32, 48, 64, 128, 256};

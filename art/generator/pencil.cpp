@@ -2,11 +2,15 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 constexpr double pi = 3.14159265358979323846;
 
-double length(QPointF v) { return std::hypot(v.x(), v.y()); }
+double length(QPointF v)
+{
+    return std::hypot(v.x(), v.y());
+}
 
 } // namespace
 
@@ -63,8 +67,7 @@ void Pencil::line(const QPainterPath& path, const QColor& colour, double width, 
         for (const QPolygonF& piece : pieces) {
             QColor c = colour;
             c.setAlphaF(float(colour.alphaF() * rng_.range(0.72, 0.95)));
-            QPen pen(c, width * rng_.range(0.85, 1.1), Qt::SolidLine, Qt::RoundCap,
-                     Qt::RoundJoin);
+            QPen pen(c, width * rng_.range(0.85, 1.1), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
             p_.setPen(pen);
             p_.drawPolyline(wobbly(piece, wobble));
         }

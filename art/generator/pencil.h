@@ -10,7 +10,8 @@
 #include <QPainterPath>
 #include <QPolygonF>
 
-class Pencil {
+class Pencil
+{
 public:
     Pencil(QPainter& painter, std::uint64_t seed) : p_(painter), rng_(seed) {}
 

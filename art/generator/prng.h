@@ -5,7 +5,8 @@
 
 #include <cstdint>
 
-class Prng {
+class Prng
+{
 public:
     explicit Prng(std::uint64_t seed) : state_(seed) {}
 

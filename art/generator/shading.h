@@ -5,7 +5,8 @@
 #include <algorithm>
 #include <cmath>
 
-namespace shading {
+namespace shading
+{
 
 // Brightness profile across a body 54 px wide (outline columns 0 and 53), for a column
 // position x in 1x pixels (fractional at higher resolutions): 0 at column 2 and beyond towards
@@ -26,7 +27,10 @@ inline double cylinder(double x)
 
 // The gloss: a band of reflected light over columns 20..27 (from pixel edge 19.5 to 27.5, which
 // falls on whole device pixels at 1x and 2x alike).
-inline double gloss(double x) { return x >= 19.5 && x <= 27.5 ? 1.0 : 0.0; }
+inline double gloss(double x)
+{
+    return x >= 19.5 && x <= 27.5 ? 1.0 : 0.0;
+}
 
 // How much of the brightest colour the gloss makes up; the rest is the body's diffuse shading.
 inline constexpr double glossShare = 0.08;
@@ -35,17 +39,26 @@ inline constexpr double glossShare = 0.08;
 // narrows the bright part of the body (1 = plain cylinder, larger = narrower).
 inline double channel(double edge, double centre, double sharpness, double x)
 {
-    const double profile = (1 - glossShare) * std::pow(cylinder(x), sharpness) +
-                           glossShare * gloss(x);
+    const double profile =
+        (1 - glossShare) * std::pow(cylinder(x), sharpness) + glossShare * gloss(x);
     return edge + (centre - edge) * profile;
 }
 
 // The highlight along the top and bottom of a cell: the same colour, lighter.
-inline double highlight(double v) { return std::min(255.0, v * 1.2 + 10.0); }
+inline double highlight(double v)
+{
+    return std::min(255.0, v * 1.2 + 10.0);
+}
 
 // The outermost interior columns, next to the black outline, are the darkest.
-inline double rim(double v) { return v * 0.75; }
+inline double rim(double v)
+{
+    return v * 0.75;
+}
 
-inline int toByte(double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0))); }
+inline int toByte(double v)
+{
+    return static_cast<int>(std::lround(std::clamp(v, 0.0, 255.0)));
+}
 
 } // namespace shading

@@ -7,8 +7,10 @@
 #include <QPainter>
 #include <QTransform>
 #include <cmath>
+#include <tuple>
 
-namespace {
+namespace
+{
 
 constexpr double pi = 3.14159265358979323846;
 constexpr double width = 273, height = 310;
@@ -44,9 +46,9 @@ void drawBorder(QPainter& p)
                            QColor(0x80, 0x80, 0x80), QColor(0xC0, 0xC0, 0xC0)};
     for (int ring = 0; ring < 4; ++ring) {
         const double l = ring, t = ring, r = width - ring, b = height - ring;
-        p.fillRect(QRectF(l, t, r - l, 1), light[ring]);         // top
-        p.fillRect(QRectF(l, t, 1, b - t), light[ring]);         // left
-        p.fillRect(QRectF(r - 1, t, 1, b - t), dark[ring]);      // right
+        p.fillRect(QRectF(l, t, r - l, 1), light[ring]);            // top
+        p.fillRect(QRectF(l, t, 1, b - t), light[ring]);            // left
+        p.fillRect(QRectF(r - 1, t, 1, b - t), dark[ring]);         // right
         p.fillRect(QRectF(l + 1, b - 1, r - l - 1, 1), dark[ring]); // bottom
     }
 }
@@ -286,8 +288,7 @@ void drawGreenFighter(Pencil& pen, QPainter& p)
 
     drawBody(pen, p, c, grassGreen);
     // The top lead sticks up and curls like a tuft of hair.
-    wireLimb(pen, QPolygonF{c.at(0, -46), c.at(1, -54), c.at(8, -60), c.at(12, -55),
-                            c.at(7, -52)});
+    wireLimb(pen, QPolygonF{c.at(0, -46), c.at(1, -54), c.at(8, -60), c.at(12, -55), c.at(7, -52)});
     outlineBody(pen, p, c, darkGreen);
 
     p.save();
@@ -409,7 +410,8 @@ void drawOrangeFighter(Pencil& pen, QPainter& p)
     pen.colourIn(ellipse(knot, 3.2, 3.2), headbandBlue.darker(120));
 
     // The top lead stands on end in fright.
-    wireLimb(pen, QPolygonF{c.at(0, -46), c.at(-2, -52), c.at(3, -57), c.at(-1, -62), c.at(2, -66)});
+    wireLimb(pen,
+             QPolygonF{c.at(0, -46), c.at(-2, -52), c.at(3, -57), c.at(-1, -62), c.at(2, -66)});
     outlineBody(pen, p, c, darkBrown);
 
     p.save();
@@ -454,7 +456,8 @@ void drawOrangeFighter(Pencil& pen, QPainter& p)
 
     // In front: the leg staggering back and the arm flung up and out.
     wireLimb(pen, leg(c, -9, QPointF(170, 262), QPointF(172, 282), 8));
-    wireLimb(pen, QPolygonF{c.at(-19, -6), QPointF(166, 206), QPointF(150, 214), QPointF(140, 228)});
+    wireLimb(pen,
+             QPolygonF{c.at(-19, -6), QPointF(166, 206), QPointF(150, 214), QPointF(140, 228)});
     openHand(pen, QPointF(140, 228), 120);
     motionStroke(pen, QPointF(252, 176), QPointF(258, 166), QPointF(256, 152));
     motionStroke(pen, QPointF(246, 182), QPointF(252, 172), QPointF(250, 160));
@@ -497,9 +500,9 @@ void drawDust(Pencil& pen, QPainter& p)
     for (const auto& [x, y, r] : {std::tuple{142.0, 276.0, 5.5}, std::tuple{196.0, 282.0, 4.0},
                                   std::tuple{88.0, 284.0, 3.5}}) {
         QPainterPath cloud;
-        for (const auto& [dx, dy, k] : {std::tuple{-1.3, 0.3, 0.8}, std::tuple{0.0, -0.4, 1.0},
-                                        std::tuple{1.3, 0.2, 0.85}, std::tuple{0.6, 0.7, 0.7},
-                                        std::tuple{-0.6, 0.7, 0.7}})
+        for (const auto& [dx, dy, k] :
+             {std::tuple{-1.3, 0.3, 0.8}, std::tuple{0.0, -0.4, 1.0}, std::tuple{1.3, 0.2, 0.85},
+              std::tuple{0.6, 0.7, 0.7}, std::tuple{-0.6, 0.7, 0.7}})
             cloud = cloud.united(ellipse(QPointF(x + dx * r, y + dy * r), r * k, r * k * 0.85));
         p.fillPath(cloud, QColor(255, 255, 255, 200));
         QColor dust(0xC8, 0xBE, 0xB0);

@@ -6,7 +6,8 @@
 #include <array>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 // What each cell must look like: the colour of its brightest column (column 26 of the middle
 // row), of its shaded flank (column 2) and its average over the whole interior.

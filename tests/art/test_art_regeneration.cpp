@@ -7,7 +7,8 @@
 #include <QTest>
 #include <algorithm>
 
-class TestArtRegeneration : public QObject {
+class TestArtRegeneration : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -66,8 +67,9 @@ void TestArtRegeneration::sameAsCommitted()
             if (a == b)
                 continue;
             ++differing;
-            const int d = std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                                    std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
+            const int d =
+                std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
+                          std::abs(qBlue(a) - qBlue(b)), std::abs(qAlpha(a) - qAlpha(b))});
             worst = std::max(worst, d);
             if (d > tolerance && exceeding++ == 0)
                 first = QPoint(x, y);

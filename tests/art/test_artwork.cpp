@@ -8,7 +8,8 @@
 #include <QtEndian>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 QImage committed(const QString& name)
 {
@@ -52,7 +53,10 @@ double luminance(QRgb c)
     return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
 }
 
-bool isBlack(QRgb c) { return (c & 0xFFFFFF) == 0; }
+bool isBlack(QRgb c)
+{
+    return (c & 0xFFFFFF) == 0;
+}
 
 // Data rows "1x" and "2x" for a picture and its double-resolution rendering.
 void addScales(const QString& base)
@@ -63,12 +67,19 @@ void addScales(const QString& base)
     QTest::newRow("2x") << base + QStringLiteral("@2x.png") << 2;
 }
 
-quint16 read16(const QByteArray& data, int at) { return qFromLittleEndian<quint16>(data.constData() + at); }
-quint32 read32(const QByteArray& data, int at) { return qFromLittleEndian<quint32>(data.constData() + at); }
+quint16 read16(const QByteArray& data, int at)
+{
+    return qFromLittleEndian<quint16>(data.constData() + at);
+}
+quint32 read32(const QByteArray& data, int at)
+{
+    return qFromLittleEndian<quint32>(data.constData() + at);
+}
 
 } // namespace
 
-class TestArtwork : public QObject {
+class TestArtwork : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -172,12 +183,16 @@ void TestArtwork::stripCellShading()
     }
     for (int x = 1; x <= 52; ++x) {
         QVERIFY2(brightness(x, top + 1) >= brightness(x, top + 2), qPrintable(QString::number(x)));
-        QVERIFY2(brightness(x, top + 11) >= brightness(x, top + 10), qPrintable(QString::number(x)));
+        QVERIFY2(brightness(x, top + 11) >= brightness(x, top + 10),
+                 qPrintable(QString::number(x)));
     }
     QVERIFY(brightness(2, top + 1) > brightness(2, middle));
 }
 
-void TestArtwork::stripOutline_data() { addScales(QStringLiteral("strip")); }
+void TestArtwork::stripOutline_data()
+{
+    addScales(QStringLiteral("strip"));
+}
 
 // Every cell has a pure black outline of one 1x pixel, `scale` device pixels thick on all four
 // sides, and nothing black just inside it.
@@ -193,12 +208,19 @@ void TestArtwork::stripOutline()
         const int top = artwork::stripCellTop(code) * scale;
         for (int t = 0; t < scale; ++t) {
             for (int x = 0; x < w; ++x) {
-                QVERIFY2(isBlack(strip.pixel(x, top + t)), qPrintable(QStringLiteral("code %1 top row %2, x %3").arg(code).arg(t).arg(x)));
-                QVERIFY2(isBlack(strip.pixel(x, top + cell - 1 - t)), qPrintable(QStringLiteral("code %1 bottom row %2, x %3").arg(code).arg(t).arg(x)));
+                QVERIFY2(
+                    isBlack(strip.pixel(x, top + t)),
+                    qPrintable(QStringLiteral("code %1 top row %2, x %3").arg(code).arg(t).arg(x)));
+                QVERIFY2(
+                    isBlack(strip.pixel(x, top + cell - 1 - t)),
+                    qPrintable(
+                        QStringLiteral("code %1 bottom row %2, x %3").arg(code).arg(t).arg(x)));
             }
             for (int y = top; y < top + cell; ++y) {
-                QVERIFY2(isBlack(strip.pixel(t, y)), qPrintable(QStringLiteral("left, y %1").arg(y)));
-                QVERIFY2(isBlack(strip.pixel(w - 1 - t, y)), qPrintable(QStringLiteral("right, y %1").arg(y)));
+                QVERIFY2(isBlack(strip.pixel(t, y)),
+                         qPrintable(QStringLiteral("left, y %1").arg(y)));
+                QVERIFY2(isBlack(strip.pixel(w - 1 - t, y)),
+                         qPrintable(QStringLiteral("right, y %1").arg(y)));
             }
         }
         for (int x = scale; x < w - scale; ++x) {
@@ -210,7 +232,10 @@ void TestArtwork::stripOutline()
     }
 }
 
-void TestArtwork::strip2xMatches1x_data() { stripCellShading_data(); }
+void TestArtwork::strip2xMatches1x_data()
+{
+    stripCellShading_data();
+}
 
 // The 2x strip is the same drawing: each 1x pixel's colour is that of its 2 x 2 block.
 void TestArtwork::strip2xMatches1x()
@@ -222,8 +247,9 @@ void TestArtwork::strip2xMatches1x()
     for (int x : {26, 2, 40}) {
         const QRgb one = strip.pixel(x, middle);
         const QRgb two = meanColour(strip2x, QRect(2 * x, 2 * middle, 2, 2));
-        QVERIFY2(worstChannelDifference(one, two) <= 6,
-                 qPrintable(QStringLiteral("column %1: 1x %2, 2x %3").arg(x).arg(hex(one), hex(two))));
+        QVERIFY2(
+            worstChannelDifference(one, two) <= 6,
+            qPrintable(QStringLiteral("column %1: 1x %2, 2x %3").arg(x).arg(hex(one), hex(two))));
     }
 }
 
@@ -333,8 +359,9 @@ void TestArtwork::iconTransparency()
             solid += alpha == 255;
         }
     const double area = double(size) * size;
-    QVERIFY2(clear > 0.3 * area && solid > 0.15 * area,
-             qPrintable(QStringLiteral("clear %1, solid %2 of %3").arg(clear).arg(solid).arg(area)));
+    QVERIFY2(
+        clear > 0.3 * area && solid > 0.15 * area,
+        qPrintable(QStringLiteral("clear %1, solid %2 of %3").arg(clear).arg(solid).arg(area)));
 }
 
 // resistor.ico holds every hicolor size as a PNG entry whose directory record tells its true
@@ -370,7 +397,10 @@ void TestArtwork::windowsIconFile()
 
 // --- Splash --------------------------------------------------------------------------------
 
-void TestArtwork::splashLettering_data() { addScales(QStringLiteral("splash")); }
+void TestArtwork::splashLettering_data()
+{
+    addScales(QStringLiteral("splash"));
+}
 
 // The name's letters fill rows 34 to 65; the platform line's capitals start on row 74 and its
 // right end lines up with the name's.
@@ -388,8 +418,8 @@ void TestArtwork::splashLettering()
             for (int x = 4 * scale; x < splash.width() - 4 * scale; ++x)
                 if (luminance(splash.pixel(x, y)) < 0.2)
                     box |= QRect(x, y, 1, 1);
-        return QRectF(box.x() / double(scale), box.y() / double(scale),
-                      box.width() / double(scale), box.height() / double(scale));
+        return QRectF(box.x() / double(scale), box.y() / double(scale), box.width() / double(scale),
+                      box.height() / double(scale));
     };
     const QRectF name = inkBox(10, 71);
     QVERIFY2(std::abs(name.top() - 34) <= 1 && std::abs(name.bottom() - 66) <= 1,
@@ -402,7 +432,10 @@ void TestArtwork::splashLettering()
              qPrintable(QStringLiteral("right ends %1, %2").arg(line.right()).arg(name.right())));
 }
 
-void TestArtwork::splashBorder_data() { addScales(QStringLiteral("splash")); }
+void TestArtwork::splashBorder_data()
+{
+    addScales(QStringLiteral("splash"));
+}
 
 // A raised border: the outermost ring light on the top and left, black on the right and bottom,
 // with dark grey inside the black.
