@@ -1,0 +1,33 @@
+# Packages of what `cmake --install` installs: a .deb on Debian and Ubuntu, a ZIP of the
+# deployed program elsewhere. Build one with `cpack -G DEB` (or ZIP) in the build folder.
+
+set(CPACK_PACKAGE_NAME "resistor")
+set(CPACK_PACKAGE_VENDOR "Resistor developers")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Резистор: decoder of the colour bands of four-band resistors")
+# Debian wants the long description in lines of under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION [[
+Pick the colour of each of a resistor's four bands from the twelve marking
+colours; the window shows at once the nominal resistance in ohms, kilo-ohms
+or mega-ohms and the tolerance. All text in the program is in Russian.]])
+set(CPACK_STRIP_FILES ON)
+
+if(WIN32 OR APPLE)
+    set(CPACK_GENERATOR "ZIP")
+else()
+    set(CPACK_GENERATOR "DEB")
+endif()
+
+# --- Debian package ---------------------------------------------------------------------------
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Resistor developers")
+set(CPACK_DEBIAN_PACKAGE_SECTION "electronics")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+# dpkg-shlibdeps (package dpkg-dev, with `file`) works out the Qt and C++ runtime packages from
+# the executable; the platform plugins come with libqt6gui6, one of them.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The labels ask for Arial; Liberation Sans has its metrics and the Cyrillic letters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+
+include(CPack)

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# The Windows resource script compiles, and the compiled resource holds every image of the
+# multi-size .ico (the program itself is built for Windows elsewhere).
+#
+# check_windows_resource.sh RC_COMPILER RC_FILE ICO_FILE
+set -euo pipefail
+rc=$1 script=$2 ico=$3
+source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+"$rc" /FO "$scratch/resistor.res" "$script" || fail "$rc cannot compile $script"
+
+# ICONDIR: reserved (0), type (1 = icon), image count, then one 16-byte entry per image.
+header=($(od -An -tu2 -N6 --endian=little "$ico"))
+[ "${header[0]}" -eq 0 ] && [ "${header[1]}" -eq 1 ] || fail "$ico is not an icon file"
+images=${header[2]}
+[ "$images" -ge 4 ] || fail "$ico holds only $images sizes"
+image_bytes=$(($(stat -c %s "$ico") - 6 - 16 * images))
+res_bytes=$(stat -c %s "$scratch/resistor.res")
+[ "$res_bytes" -gt "$image_bytes" ] ||
+    fail "the compiled resource ($res_bytes bytes) cannot hold the icon's $images images ($image_bytes bytes)"
+echo "resistor.rc compiles; the resource holds $images icon images ($res_bytes bytes)"
