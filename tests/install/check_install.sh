@@ -6,6 +6,7 @@
 # check_install.sh CMAKE BUILD_DIR SOURCE_DIR APP_ID DESKTOP_FILE_VALIDATE APPSTREAMCLI
 set -euo pipefail
 cmake=$1 build=$2 source=$3 id=$4 desktop_file_validate=$5 appstreamcli=$6
+# shellcheck source=checks.sh
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 for tool in "$desktop_file_validate" "$appstreamcli"; do
@@ -21,7 +22,7 @@ DESTDIR=$scratch/root "$cmake" --install "$build" --prefix /usr >"$scratch/insta
 # Every screenshot the metainfo would list once a web address for them is set.
 render_metainfo "$cmake" "$source" "$id" "$scratch/with-screenshots.metainfo.xml" \
     "https://screenshots.invalid/resistor"
-shots=($(screenshot_names "$scratch/with-screenshots.metainfo.xml"))
+mapfile -t shots < <(screenshot_names "$scratch/with-screenshots.metainfo.xml")
 check_tree "$scratch/root" /usr "$id" "${shots[@]}"
 
 share=$scratch/root/usr/share

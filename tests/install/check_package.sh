@@ -5,6 +5,7 @@
 # check_package.sh CMAKE CPACK BUILD_DIR SOURCE_DIR APP_ID
 set -euo pipefail
 cmake=$1 cpack=$2 build=$3 source=$4 id=$5
+# shellcheck source=checks.sh
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 scratch=$(mktemp -d)
@@ -21,7 +22,9 @@ trap cleanup EXIT
 "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$scratch/out" >"$scratch/cpack.log" 2>&1 ||
     { cat "$scratch/cpack.log" >&2; fail "cpack -G DEB failed"; }
 debs=("$scratch"/out/*.deb)
-[ ${#debs[@]} -eq 1 ] && [ -f "${debs[0]}" ] || fail "cpack made no single .deb: ${debs[*]}"
+if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then
+    fail "cpack made no single .deb: ${debs[*]}"
+fi
 deb=${debs[0]}
 
 # The control fields: shlibdeps must have found the Qt runtime packages.
@@ -43,7 +46,8 @@ fi
 dpkg-deb -x "$deb" "$scratch/root"
 render_metainfo "$cmake" "$source" "$id" "$scratch/with-screenshots.metainfo.xml" \
     "https://screenshots.invalid/resistor"
-check_tree "$scratch/root" /usr "$id" $(screenshot_names "$scratch/with-screenshots.metainfo.xml")
+mapfile -t shots < <(screenshot_names "$scratch/with-screenshots.metainfo.xml")
+check_tree "$scratch/root" /usr "$id" "${shots[@]}"
 
 # Start the unpacked program. It shows its splash window and then the main window and never
 # ends by itself, so it has started once the offscreen platform is up and it is still running

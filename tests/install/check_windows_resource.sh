@@ -5,6 +5,7 @@
 # check_windows_resource.sh RC_COMPILER RC_FILE ICO_FILE
 set -euo pipefail
 rc=$1 script=$2 ico=$3
+# shellcheck source=checks.sh
 source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 
 scratch=$(mktemp -d)
@@ -13,8 +14,10 @@ trap 'rm -rf "$scratch"' EXIT
 "$rc" /FO "$scratch/resistor.res" "$script" || fail "$rc cannot compile $script"
 
 # ICONDIR: reserved (0), type (1 = icon), image count, then one 16-byte entry per image.
-header=($(od -An -tu2 -N6 --endian=little "$ico"))
-[ "${header[0]}" -eq 0 ] && [ "${header[1]}" -eq 1 ] || fail "$ico is not an icon file"
+read -ra header <<<"$(od -An -tu2 -N6 --endian=little "$ico")"
+if [ "${header[0]}" -ne 0 ] || [ "${header[1]}" -ne 1 ]; then
+    fail "$ico is not an icon file"
+fi
 images=${header[2]}
 [ "$images" -ge 4 ] || fail "$ico holds only $images sizes"
 image_bytes=$(($(stat -c %s "$ico") - 6 - 16 * images))

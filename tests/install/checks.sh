@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Checks shared by the install and package tests. Sourced, not run.
 
 fail() {
@@ -12,7 +13,7 @@ png_size() {
     [ "$signature" = 89504e470d0a1a0a ] || fail "$1 is not a PNG file"
     # IHDR: width and height, big-endian, at bytes 16 and 20.
     local b
-    b=($(od -An -tu1 -j16 -N8 "$1"))
+    read -ra b <<<"$(od -An -tu1 -j16 -N8 "$1")"
     echo "$(((b[0] << 24) | (b[1] << 16) | (b[2] << 8) | b[3]))x$(((b[4] << 24) | (b[5] << 16) | (b[6] << 8) | b[7]))"
 }
 
@@ -41,8 +42,8 @@ check_tree() {
     shift 3
     local usr=$root$prefix share=$root$prefix/share
 
-    [ -f "$usr/bin/resistor" ] && [ -x "$usr/bin/resistor" ] ||
-        fail "no executable $prefix/bin/resistor"
+    [ -f "$usr/bin/resistor" ] || fail "no $prefix/bin/resistor"
+    [ -x "$usr/bin/resistor" ] || fail "$prefix/bin/resistor is not executable"
 
     local desktop=$share/applications/$id.desktop
     local metainfo=$share/metainfo/$id.metainfo.xml
