@@ -142,14 +142,18 @@ double textToNumber(std::string_view text)
         if (at(k) == '-' || at(k) == '+')
             ++k;
         if (isDigit(at(k))) {
-            std::string exponentText = negative ? "-" : "";
+            std::string exponentDigits;
             for (; isDigit(at(k)); ++k) {
-                // Beyond nine digits the exponent only decides overflow or underflow.
-                if (exponentText.size() < 10)
-                    exponentText += compact[k];
+                // Leading zeros say nothing; beyond ten digits the exponent only decides
+                // between overflow and underflow.
+                if ((exponentDigits.empty() && compact[k] == '0') || exponentDigits.size() >= 10)
+                    continue;
+                exponentDigits += compact[k];
             }
-            std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(),
+            std::from_chars(exponentDigits.data(), exponentDigits.data() + exponentDigits.size(),
                             exponent);
+            if (negative)
+                exponent = -exponent;
             number += "e" + std::to_string(exponent);
         }
     }

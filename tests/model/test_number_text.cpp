@@ -112,6 +112,9 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("hex is not read") << std::string("0x10") << 0.0;
     QTest::newRow("underflow reads as zero") << std::string("1e-400") << 0.0;
     QTest::newRow("huge negative exponent") << std::string("5e-99999999999999999999") << 0.0;
+    QTest::newRow("exponent with leading zeros") << std::string("1E00000000005") << 1e5;
+    QTest::newRow("negative exponent with leading zeros") << std::string("1E-0000000005") << 1e-5;
+    QTest::newRow("exponent of zeros only") << std::string("7E0000000000000") << 7.0;
     QTest::newRow("exponent balances leading zeros")
         << ("0." + std::string(400, '0') + "1e401") << 1.0;
     QTest::newRow("many digits")
@@ -132,6 +135,7 @@ void TestNumberText::textToNumberOverflow_data()
     QTest::newRow("negative, exponent") << std::string("-1e400");
     QTest::newRow("digits") << ("1" + std::string(400, '0'));
     QTest::newRow("huge exponent") << std::string("1e99999999999999999999");
+    QTest::newRow("exponent after leading zeros") << std::string("1E0000000000400");
 }
 
 void TestNumberText::textToNumberOverflow()
