@@ -2,22 +2,35 @@
 
 #include "artwork.h"
 
-namespace pictures {
+#include <utility>
+
+namespace pictures
+{
+
+const char* pathFor(const char* path1x, const char* path2x, qreal devicePixelRatio)
+{
+    return devicePixelRatio >= 2 ? path2x : path1x;
+}
 
 QPixmap pixmap(const char* path1x, const char* path2x, qreal devicePixelRatio)
 {
-    const bool high = devicePixelRatio >= 2;
-    QImage image = artwork::load(high ? path2x : path1x);
-    image.setDevicePixelRatio(high ? 2 : 1);
-    return QPixmap::fromImage(image);
+    const char* path = pathFor(path1x, path2x, devicePixelRatio);
+    QImage image = artwork::load(path);
+    image.setDevicePixelRatio(path == path2x ? 2 : 1);
+    return QPixmap::fromImage(std::move(image));
 }
 
 QIcon windowIcon()
 {
+    // Every window carries the icon: decode its two renderings once, for all of them.
+    static const QImage normal = artwork::load(artwork::icon);
+    static const QImage sharp = [] {
+        QImage image = artwork::load(artwork::icon2x);
+        image.setDevicePixelRatio(2);
+        return image;
+    }();
     QIcon icon;
-    icon.addPixmap(QPixmap::fromImage(artwork::load(artwork::icon)));
-    QImage sharp = artwork::load(artwork::icon2x);
-    sharp.setDevicePixelRatio(2);
+    icon.addPixmap(QPixmap::fromImage(normal));
     icon.addPixmap(QPixmap::fromImage(sharp));
     return icon;
 }

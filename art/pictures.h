@@ -4,12 +4,16 @@
 #include <QPixmap>
 
 // The built-in pictures as the windows show them, chosen for the screen's density.
-namespace pictures {
+namespace pictures
+{
 
 // The rendering made for the density: the 2x one on screens of device pixel ratio 2 or more,
 // the 1x one elsewhere. The pixmap's own device pixel ratio makes either draw at the same
 // logical size.
 QPixmap pixmap(const char* path1x, const char* path2x, qreal devicePixelRatio);
+
+// Which of the two renderings pixmap() loads for the density.
+const char* pathFor(const char* path1x, const char* path2x, qreal devicePixelRatio);
 
 // The window icon at every size it was drawn at.
 QIcon windowIcon();
