@@ -20,6 +20,8 @@
 #include <QRadioButton>
 #include <QScreen>
 
+#include <array>
+
 using namespace FrmGeneralLayout;
 
 namespace {
@@ -66,6 +68,18 @@ struct UnitAccessibleName {
 };
 constexpr UnitAccessibleName kUnitAccessibleNames[] = {
     {0, "Омы"}, {3, "Килоомы"}, {6, "Мегаомы"}};
+
+// The two arrows beside a band frame that point at it.
+std::array<QPolygonF, 2> focusArrows(const QRect& frame)
+{
+    const int left = frame.left() - kFocusArrowGap;
+    const int right = frame.right() + 1 + kFocusArrowGap;
+    const qreal middle = frame.top() + frame.height() / 2.0;
+    return {QPolygonF{QPointF(left - kFocusArrowLength, frame.top()), QPointF(left, middle),
+                      QPointF(left - kFocusArrowLength, frame.bottom() + 1)},
+            QPolygonF{QPointF(right + kFocusArrowLength, frame.top()), QPointF(right, middle),
+                      QPointF(right + kFocusArrowLength, frame.bottom() + 1)}};
+}
 
 QString bandAccessibleName(int band, int code)
 {
@@ -117,6 +131,12 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
     createControls();
     setTabOrder();
     picLine[1]->setFocus();
+}
+
+FrmGeneral::~FrmGeneral()
+{
+    // Destroying the controls moves the focus; the focus cue must not be redrawn by then.
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void FrmGeneral::createControls()
@@ -197,7 +217,11 @@ void FrmGeneral::createControls()
     lblLimit->setAccessibleDescription(QString::fromUtf8(kUnitAccessibleDescription));
 
     // The focus cue of the bands is drawn by the window: redraw it when the focus moves.
-    connect(qApp, &QApplication::focusChanged, this, [this] { update(); });
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        for (const auto& [band, frame] : picLine)
+            for (const QPolygonF& arrow : focusArrows(frame->geometry()))
+                update(arrow.boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1));
+    });
 }
 
 void FrmGeneral::setTabOrder()
@@ -343,21 +367,11 @@ void FrmGeneral::paintEvent(QPaintEvent*)
     for (const auto& [band, frame] : picLine) {
         if (!frame->showsFocusCue())
             continue;
-        const QRect r = frame->geometry();
-        const int left = r.left() - kFocusArrowGap;
-        const int right = r.right() + 1 + kFocusArrowGap;
-        const qreal middle = r.top() + r.height() / 2.0;
-        const QPolygonF pointingRight = {QPointF(left - kFocusArrowLength, r.top()),
-                                         QPointF(left, middle),
-                                         QPointF(left - kFocusArrowLength, r.bottom() + 1)};
-        const QPolygonF pointingLeft = {QPointF(right + kFocusArrowLength, r.top()),
-                                        QPointF(right, middle),
-                                        QPointF(right + kFocusArrowLength, r.bottom() + 1)};
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(kFocusArrowOutline, 1));
         painter.setBrush(kFocusArrowFill);
-        painter.drawPolygon(pointingRight);
-        painter.drawPolygon(pointingLeft);
+        for (const QPolygonF& arrow : focusArrows(frame->geometry()))
+            painter.drawPolygon(arrow);
     }
 }
 

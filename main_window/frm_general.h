@@ -24,6 +24,7 @@ class FrmGeneral : public QWidget
 
 public:
     explicit FrmGeneral(QWidget* parent = nullptr);
+    ~FrmGeneral() override;
 
     // Loading: Form_Load (centring, the splash window, the initial state), then the window
     // becomes visible.

@@ -36,7 +36,17 @@ private slots:
 private:
     Click randomClick(QRandomGenerator& random) const;
     QString disagreement(const BandState& expected) const;
+    // Controls looked up once: a hundred thousand clicks make every lookup count.
+    template <typename Control>
+    Control* find(const QString& name) const
+    {
+        QWidget*& found = controls[name];
+        if (!found)
+            found = name == QLatin1String("FrmGeneral") ? window : control<QWidget>(window, name);
+        return static_cast<Control*>(found);
+    }
     FrmGeneral* window = nullptr;
+    mutable QHash<QString, QWidget*> controls;
 };
 
 Click TestRandomClicks::randomClick(QRandomGenerator& random) const
@@ -47,7 +57,7 @@ Click TestRandomClicks::randomClick(QRandomGenerator& random) const
     case 0: {
         const int band = random.bounded(1, 5);
         // Anywhere on the visible cell except the frame's own right column.
-        const auto* picture = control<QWidget>(window, QString("picLineColor_%1").arg(band));
+        const auto* picture = find<QWidget>(QString("picLineColor_%1").arg(band));
         return {Target::BandPicture, band, picture->objectName(),
                 QPoint(random.bounded(54), -picture->y() + random.bounded(13))};
     }
@@ -85,23 +95,23 @@ QString TestRandomClicks::disagreement(const BandState& expected) const
         state.LimitDivisor != expected.LimitDivisor)
         return "state";
     for (int band = 1; band <= 4; ++band) {
-        const auto* frame = control<BandFrame>(window, QString("picLine_%1").arg(band));
+        const auto* frame = find<BandFrame>(QString("picLine_%1").arg(band));
         if (frame->picture()->y() != 13 * (state.LineColor[band] - 11))
             return QString("band picture %1").arg(band);
     }
     for (int code = 0; code < 12; ++code) {
-        const auto* button = control<QRadioButton>(window, QString("swcColor_%1").arg(code));
+        const auto* button = find<QRadioButton>(QString("swcColor_%1").arg(code));
         if (button->isChecked() != (code == state.LineColor[state.CurLine]))
             return QString("checked colour %1").arg(code);
         if (button->isEnabled() != isOfferedForBand(code, state.CurLine))
             return QString("enabled colour %1").arg(code);
     }
-    if (control<QLabel>(window, "lblLine")->text() != QString("Метка %1").arg(state.CurLine))
+    if (find<QLabel>("lblLine")->text() != QString("Метка %1").arg(state.CurLine))
         return "lblLine";
     const ResistanceTexts texts = resistanceTexts(state);
-    if (control<QLabel>(window, "lblResistor")->text() != QString::fromStdString(texts.value))
+    if (find<QLabel>("lblResistor")->text() != QString::fromStdString(texts.value))
         return "lblResistor";
-    if (control<QLabel>(window, "lblLimit")->text() != QString::fromStdString(texts.unitAndTolerance))
+    if (find<QLabel>("lblLimit")->text() != QString::fromStdString(texts.unitAndTolerance))
         return "lblLimit";
     return {};
 }
@@ -126,7 +136,7 @@ void TestRandomClicks::displayFollowsState()
     expected.setInitial();
     for (int i = 0; i < clicks; ++i) {
         const Click click = randomClick(random);
-        QWidget* target = click.name == "FrmGeneral" ? window : control<QWidget>(window, click.name);
+        QWidget* target = find<QWidget>(click.name);
         clickThroughWindow(target, click.pos);
         switch (click.target) {
         case Target::BandPicture:
