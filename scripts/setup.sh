@@ -13,6 +13,8 @@ RESISTOR_PACKAGES=(
     locales
     clang libclang-rt-14-dev         # the fuzz targets (libFuzzer)
     desktop-file-utils appstream     # validating the desktop entry and the metainfo
+    dpkg-dev file                    # the package's dependencies (dpkg-shlibdeps)
+    llvm-14                          # llvm-rc, checking the Windows resource file
 )
 
 resistor_as_root() {
