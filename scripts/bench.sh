@@ -7,11 +7,11 @@
 #   - times colour clicks in the main window until they are repainted.
 # Prints figures; it asserts nothing and is not part of the test command.
 #
-#     bash scripts/bench.sh [LAUNCHES]     # launches of each program, default 20 (at least 10)
+#     bash scripts/bench.sh [LAUNCHES]     # launches of each program, default 30 (at least 10)
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-launches=${1:-20}
+launches=${1:-30}
 if ! [[ $launches =~ ^[0-9]+$ ]] || [ "$launches" -lt 10 ]; then
     echo "usage: bash scripts/bench.sh [LAUNCHES]   (LAUNCHES at least 10)" >&2
     exit 2
