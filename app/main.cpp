@@ -9,16 +9,13 @@
 int main(int argc, char* argv[])
 {
     ResistorApplication app(argc, argv);
-    // The pictures are decoded on another core, the splash picture first, so that the splash
-    // window is not held up by them; a window that asks for one before its turn decodes it
-    // itself. The renderings are those for the screen the windows first appear on.
+    // The splash picture is decoded on another core while the main window is being built, so
+    // that the splash window finds it ready; it is the rendering for the screen the windows
+    // first appear on. The other pictures are left to their windows: decoding them meanwhile
+    // would only compete with putting the splash window on the screen.
     const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal density = screen ? screen->devicePixelRatio() : 1;
-    const artwork::Preload preloaded{
-        pictures::pathFor(artwork::splash, artwork::splash2x, density),
-        pictures::pathFor(artwork::background, artwork::background2x, density),
-        pictures::pathFor(artwork::strip, artwork::strip2x, density),
-    };
+    const artwork::Preload splashPicture{pictures::pathFor(
+        artwork::splash, artwork::splash2x, screen ? screen->devicePixelRatio() : 1)};
     FrmGeneral window;
     // Loading runs inside the event loop, so that an error in it is reported like any other.
     QTimer::singleShot(0, &window, &FrmGeneral::loadAndShow);
