@@ -9,9 +9,6 @@
 #include <QRect>
 #include <QSize>
 
-#include <initializer_list>
-#include <thread>
-
 namespace artwork
 {
 
@@ -50,25 +47,5 @@ inline constexpr QRect resistorBody{QPoint{33, 89}, QPoint{86, 189}};
 // Loads a built-in picture by one of the paths above. The format is fixed to PNG so that no
 // other image plugin gets loaded. Returns a null image if the path is unknown.
 QImage load(const char* path);
-
-// Decodes the given pictures one after the other on a thread of its own, so that the work
-// overlaps whatever the caller does meanwhile. The first load() of each of them afterwards
-// takes the decoded image, waiting for it if it is being decoded, or decodes it on the spot if
-// the thread has not come to it yet; later loads decode again. Destruction waits for the
-// thread and drops what was not taken. Only one Preload is in effect at a time. Create it only
-// once the application object exists: Qt sets up its plugin paths there, and the image reader
-// consults them.
-class Preload
-{
-public:
-    explicit Preload(std::initializer_list<const char*> paths);
-    ~Preload();
-    Preload(const Preload&) = delete;
-    Preload& operator=(const Preload&) = delete;
-
-private:
-    std::thread worker_;
-    bool inEffect_ = false;
-};
 
 } // namespace artwork

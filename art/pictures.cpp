@@ -7,14 +7,9 @@
 namespace pictures
 {
 
-const char* pathFor(const char* path1x, const char* path2x, qreal devicePixelRatio)
-{
-    return devicePixelRatio >= 2 ? path2x : path1x;
-}
-
 QPixmap pixmap(const char* path1x, const char* path2x, qreal devicePixelRatio)
 {
-    const char* path = pathFor(path1x, path2x, devicePixelRatio);
+    const char* path = devicePixelRatio >= 2 ? path2x : path1x;
     QImage image = artwork::load(path);
     image.setDevicePixelRatio(path == path2x ? 2 : 1);
     return QPixmap::fromImage(std::move(image));

@@ -12,9 +12,6 @@ namespace pictures
 // logical size.
 QPixmap pixmap(const char* path1x, const char* path2x, qreal devicePixelRatio);
 
-// Which of the two renderings pixmap() loads for the density.
-const char* pathFor(const char* path1x, const char* path2x, qreal devicePixelRatio);
-
 // The window icon at every size it was drawn at.
 QIcon windowIcon();
 
