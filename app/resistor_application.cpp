@@ -10,6 +10,7 @@ const char kErrorTitle[] = "Ошибка выполнения";
 
 ResistorApplication::ResistorApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
+    setDesktopFileName(QStringLiteral(RESISTOR_APP_ID));
     // Once the event loop has ended, a later run of it reports its own first error again.
     connect(this, &QCoreApplication::aboutToQuit, this, [this] { ending_ = false; });
 }
