@@ -4,7 +4,8 @@
 
 #include <QMessageBox>
 
-namespace {
+namespace
+{
 const char kErrorTitle[] = "Ошибка выполнения";
 }
 

@@ -12,7 +12,8 @@
 
 using namespace FrmGeneralLayout;
 
-namespace {
+namespace
+{
 
 // To assistive technology a band frame and a band picture are buttons that select the band.
 class BandAccessible : public QAccessibleWidget
@@ -79,7 +80,8 @@ bool BandFrame::showsFocusCue() const
            window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-namespace {
+namespace
+{
 
 // Space and Enter on a band do what a click on its picture does. Any key shows that the user
 // works with the keyboard, which makes the focus cue appear.
@@ -151,8 +153,8 @@ void BandPicture::mousePressEvent(QMouseEvent* event)
 void BandPicture::mouseReleaseEvent(QMouseEvent* event)
 {
     // A click is a press and a release of the left button on the picture.
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
         emit clicked();

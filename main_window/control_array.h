@@ -7,8 +7,7 @@
 // Controls addressed by an index that carries meaning: the colour code, the band number or
 // the unit's power of ten. Asking for an index that has no element is a subscript-out-of-
 // range error, never an access outside the array.
-template <typename Control>
-class ControlArray
+template <typename Control> class ControlArray
 {
 public:
     void add(int index, Control* control) { elements_[index] = control; }

@@ -24,7 +24,8 @@
 
 using namespace FrmGeneralLayout;
 
-namespace {
+namespace
+{
 
 const char kCaption[] = " Программа расшифровки цветовой маркеровки резисторов";
 const char kExitCaption[] = "Выход";
@@ -49,7 +50,7 @@ const QColor kBandLabelBackground(0x3C, 0x5A, 0x78);
 
 // The focus cue of a band: a white arrow on each side of the band frame, pointing at it, so
 // that the band's colour stays wholly visible.
-constexpr int kFocusArrowGap = 2;    // between the arrow's tip and the frame
+constexpr int kFocusArrowGap = 2; // between the arrow's tip and the frame
 constexpr int kFocusArrowLength = 8;
 const QColor kFocusArrowFill(Qt::white);
 const QColor kFocusArrowOutline(Qt::black);
@@ -66,8 +67,7 @@ struct UnitAccessibleName {
     int index;
     const char* name;
 };
-constexpr UnitAccessibleName kUnitAccessibleNames[] = {
-    {0, "Омы"}, {3, "Килоомы"}, {6, "Мегаомы"}};
+constexpr UnitAccessibleName kUnitAccessibleNames[] = {{0, "Омы"}, {3, "Килоомы"}, {6, "Мегаомы"}};
 
 // The two arrows beside a band frame that point at it.
 std::array<QPolygonF, 2> focusArrows(const QRect& frame)
@@ -141,9 +141,9 @@ FrmGeneral::~FrmGeneral()
 void FrmGeneral::createControls()
 {
     for (const UnitButton& unit : kBtnLimitLefts) {
-        const DisplayUnit& displayUnit = *std::find_if(
-            kDisplayUnits.begin(), kDisplayUnits.end(),
-            [&](const DisplayUnit& u) { return u.index == unit.index; });
+        const DisplayUnit& displayUnit =
+            *std::find_if(kDisplayUnits.begin(), kDisplayUnits.end(),
+                          [&](const DisplayUnit& u) { return u.index == unit.index; });
         auto* button = new QPushButton(QString::fromLatin1(displayUnit.caption), this);
         button->setObjectName(QStringLiteral("btnLimit_%1").arg(unit.index));
         button->setGeometry(pixelRect({unit.left, kButtonTop, kButtonWidth, kButtonHeight}));
@@ -210,7 +210,8 @@ void FrmGeneral::createControls()
 
     lblResistor = createLabel("lblResistor", kValuePlaceholder, kValuePointSize,
                               pixelRect(kLblResistor), this);
-    lblLimit = createLabel("lblLimit", kUnitPlaceholder, kUnitPointSize, pixelRect(kLblLimit), this);
+    lblLimit =
+        createLabel("lblLimit", kUnitPlaceholder, kUnitPointSize, pixelRect(kLblLimit), this);
     // The labels' accessible names are their texts; the descriptions say what they show.
     lblResistor->setAccessibleDescription(QString::fromUtf8(kValueAccessibleDescription));
     lblLimit->setAccessibleDescription(QString::fromUtf8(kUnitAccessibleDescription));
@@ -335,8 +336,10 @@ void FrmGeneral::centreOnScreen()
     const QRect screenArea = onScreen->geometry();
     // The outer size, title bar and borders included, once the window manager has framed it.
     const QSize outer = frameGeometry().size();
-    const float left = (static_cast<float>(screenArea.width()) - static_cast<float>(outer.width())) / 2;
-    const float top = (static_cast<float>(screenArea.height()) - static_cast<float>(outer.height())) / 2;
+    const float left =
+        (static_cast<float>(screenArea.width()) - static_cast<float>(outer.width())) / 2;
+    const float top =
+        (static_cast<float>(screenArea.height()) - static_cast<float>(outer.height())) / 2;
     move(screenArea.x() + qRound(left), screenArea.y() + qRound(top));
 }
 
@@ -362,7 +365,8 @@ void FrmGeneral::paintEvent(QPaintEvent*)
     // Decoded at the first paint, so that the splash window shown by Form_Load does not wait
     // for it.
     if (background_.isNull())
-        background_ = pictures::pixmap(artwork::background, artwork::background2x, devicePixelRatioF());
+        background_ =
+            pictures::pixmap(artwork::background, artwork::background2x, devicePixelRatioF());
     QPainter painter(this);
     // At its natural size from the top-left corner; what lies beyond the client area is clipped.
     painter.drawPixmap(0, 0, background_);

@@ -6,9 +6,10 @@
 
 // The design of the main window, in twips. Positions are relative to the client area of the
 // control's container (inside the border of Picture1).
-namespace FrmGeneralLayout {
+namespace FrmGeneralLayout
+{
 
-inline constexpr int kClientWidth = 7575; // 505 px
+inline constexpr int kClientWidth = 7575;  // 505 px
 inline constexpr int kClientHeight = 4110; // 274 px
 
 // Unit buttons along the top, indexed by the unit's power of ten; the exit button below the

@@ -5,7 +5,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 std::size_t checkedBand(std::int16_t band)
 {

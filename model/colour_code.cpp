@@ -4,13 +4,14 @@
 
 #include <cstdint>
 
-namespace {
+namespace
+{
 
 constexpr ColourCode kColourCodes[kColourCount] = {
-    {"Черный", true, false},      {"Коричневый", true, false}, {"Красный", true, false},
-    {"Оранжевый", true, false},   {"Желтый", true, false},     {"Зеленый", true, false},
-    {"Голубой", true, false},     {"Сиреневый", true, false},  {"Серый", true, false},
-    {"Белый", true, false},       {"Серебристый", false, true}, {"Золотой", false, true},
+    {"Черный", true, false},    {"Коричневый", true, false},  {"Красный", true, false},
+    {"Оранжевый", true, false}, {"Желтый", true, false},      {"Зеленый", true, false},
+    {"Голубой", true, false},   {"Сиреневый", true, false},   {"Серый", true, false},
+    {"Белый", true, false},     {"Серебристый", false, true}, {"Золотой", false, true},
 };
 
 } // namespace

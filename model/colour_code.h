@@ -6,7 +6,7 @@
 // option button and the place of the colour's cell in a band's colour strip.
 
 inline constexpr int kColourCount = 12;
-inline constexpr int kBandCount = 4;    // bands 1..4
+inline constexpr int kBandCount = 4;     // bands 1..4
 inline constexpr int kToleranceBand = 4; // bands 1, 2 are digits, band 3 the multiplier
 
 // Codes of the two tolerance-only colours.
@@ -14,8 +14,8 @@ inline constexpr int kSilver = 10; // ±10 %
 inline constexpr int kGold = 11;   // ±5 %
 
 struct ColourCode {
-    const char* name;  // Russian, UTF-8, as the colour button shows it
-    bool digitColour;  // offered to the digit bands 1, 2 and the multiplier band 3
+    const char* name;     // Russian, UTF-8, as the colour button shows it
+    bool digitColour;     // offered to the digit bands 1, 2 and the multiplier band 3
     bool toleranceColour; // offered to the tolerance band 4
 };
 

@@ -8,7 +8,8 @@
 #include <limits>
 #include <system_error>
 
-namespace {
+namespace
+{
 
 constexpr int kSignificantDigits = 15;
 constexpr int kSmallestPlainExponent = -6; // 1e-6 is written in plain digits...
@@ -87,8 +88,8 @@ std::string numberToText(double value)
         // Integers below 1e15 have at most 15 digits: write them directly, which is what the
         // general path would give, only faster (the two digit bands take this path).
         char buffer[24];
-        const auto end = std::to_chars(buffer, buffer + sizeof buffer,
-                                       static_cast<long long>(magnitude)).ptr;
+        const auto end =
+            std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(magnitude)).ptr;
         return (value < 0 ? "-" : " ") + std::string(buffer, end);
     }
     const Decimal d = toDecimal(magnitude);
@@ -165,7 +166,8 @@ double textToNumber(std::string_view text)
     if (result.ec == std::errc::result_out_of_range) {
         // Too large or too small for a double: the decimal order of the first significant
         // digit tells which.
-        const int firstSignificant = integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
+        const int firstSignificant =
+            integerDigits > 0 ? integerDigits - 1 : -(leadingFractionZeros + 1);
         if (firstSignificant + exponent > 0)
             throw RunTimeError(RunTimeError::Kind::Overflow);
         return number[0] == '-' ? -0.0 : 0.0;

@@ -6,7 +6,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 const char kBelowOneMark[] = " ."; // how the value text of a number below 1 begins
 const char kToleranceSilver[] = "±10%";

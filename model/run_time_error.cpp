@@ -1,6 +1,7 @@
 #include "run_time_error.h"
 
-namespace {
+namespace
+{
 
 const char* englishName(RunTimeError::Kind kind) noexcept
 {

@@ -61,8 +61,8 @@ void FrmLogo::mousePressEvent(QMouseEvent* event)
 
 void FrmLogo::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click =
-        pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
         Form_Click();

@@ -1,8 +1,8 @@
 // A run-time error that no handler catches reaches the application object, which names it in
 // a message box and ends the event loop with a non-zero exit code.
+#include "../main_window/window_driver.h"
 #include "frm_general.h"
 #include "resistor_application.h"
-#include "../main_window/window_driver.h"
 
 #include <QAbstractButton>
 #include <QMessageBox>
@@ -32,9 +32,11 @@ void TestErrorReport::errorIsReportedAndEndsTheProgram_data()
     QTest::newRow("subscript out of range: band 5 selected")
         << StateChange([](BandState& s) { s.CurLine = 5; }) << "swcColor_3"
         << "Индекс вне допустимого диапазона.";
-    QTest::newRow("overflow: strip top of code -32768")
-        << StateChange([](BandState& s) { s.LineColor[1] = -32768; s.CurLine = 2; }) << "swcColor_3"
-        << "Переполнение.";
+    QTest::newRow("overflow: strip top of code -32768") << StateChange([](BandState& s) {
+        s.LineColor[1] = -32768;
+        s.CurLine = 2;
+    }) << "swcColor_3"
+                                                        << "Переполнение.";
     QTest::newRow("floating-point error: multiplier 10^400")
         << StateChange([](BandState& s) { s.LineColor[3] = 400; }) << "btnLimit_0"
         << "Ошибка вычислений с плавающей точкой.";

@@ -44,8 +44,7 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
 
     const qreal scale = window.devicePixelRatioF();
     // The strip as the window draws it at this scale, and the rows of the band's cell in it.
-    const QImage strip =
-        pictures::pixmap(artwork::strip, artwork::strip2x, scale).toImage();
+    const QImage strip = pictures::pixmap(artwork::strip, artwork::strip2x, scale).toImage();
     const qreal stripRatio = strip.devicePixelRatio();
     const int cellTop = qRound(artwork::stripCellTop(code) * stripRatio);
     const int cellRows = qRound(artwork::stripCellHeight * stripRatio);
@@ -78,12 +77,14 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
                     found = r;
                     break;
                 }
-            QVERIFY2(found >= 0, qPrintable(QString("band %1, device row %2 is no row of the cell")
-                                                .arg(band).arg(y)));
+            QVERIFY2(found >= 0,
+                     qPrintable(
+                         QString("band %1, device row %2 is no row of the cell").arg(band).arg(y)));
             shown << found;
         }
         QVERIFY2(matches(seen, 0, 0) && matches(seen, deviceRows - 1, cellRows - 1),
-                 qPrintable(QString("band %1 does not begin and end with the cell's outline").arg(band)));
+                 qPrintable(
+                     QString("band %1 does not begin and end with the cell's outline").arg(band)));
         if (scale == 2) {
             // Drawn from the rendering made for this density: the outline is two device
             // pixels of black on every side, not a blurred grey.
@@ -99,8 +100,9 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
         }
         if (deviceRows >= cellRows)
             for (int r = 0; r < cellRows; ++r)
-                QVERIFY2(shown.contains(r),
-                         qPrintable(QString("band %1 leaves out row %2 of the cell").arg(band).arg(r)));
+                QVERIFY2(
+                    shown.contains(r),
+                    qPrintable(QString("band %1 leaves out row %2 of the cell").arg(band).arg(r)));
     }
 }
 

@@ -12,14 +12,15 @@
 #include <QScreen>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 // Everything the user can see of the window's state, for before/after comparisons.
 struct Shown {
-    QStringList texts;      // the three labels
-    QList<int> tops;        // band picture tops in pixels
-    QList<bool> checked;    // colour buttons
-    QList<bool> enabled;    // colour buttons
+    QStringList texts;   // the three labels
+    QList<int> tops;     // band picture tops in pixels
+    QList<bool> checked; // colour buttons
+    QList<bool> enabled; // colour buttons
     bool operator==(const Shown& o) const
     {
         return texts == o.texts && tops == o.tops && checked == o.checked && enabled == o.enabled;
@@ -152,23 +153,29 @@ void TestFrmGeneralBehaviour::clicks_data()
     QTest::addColumn<QString>("unitAndTolerance");
 
     QTest::newRow("band 4 silver") << QStringList{"picLineColor_4", "swcColor_10"}
-                                   << QList<int>{-65, -117, -78, -13} << " 6200" << "kOm ±10%";
-    QTest::newRow("band 3 red: x100") << QStringList{"picLineColor_3", "swcColor_2"}
-                                      << QList<int>{-65, -117, -117, 0} << " 6.2" << "kOm ±5%";
-    QTest::newRow("band 3 red in mOm")
-        << QStringList{"picLineColor_3", "swcColor_2", "btnLimit_6"}
-        << QList<int>{-65, -117, -117, 0} << "0.0062" << "mOm ±5%";
+                                   << QList<int>{-65, -117, -78, -13} << " 6200"
+                                   << "kOm ±10%";
+    QTest::newRow("band 3 red: x100")
+        << QStringList{"picLineColor_3", "swcColor_2"} << QList<int>{-65, -117, -117, 0} << " 6.2"
+        << "kOm ±5%";
+    QTest::newRow("band 3 red in mOm") << QStringList{"picLineColor_3", "swcColor_2", "btnLimit_6"}
+                                       << QList<int>{-65, -117, -117, 0} << "0.0062"
+                                       << "mOm ±5%";
     QTest::newRow("4.7 kOm") << QStringList{"swcColor_4", "picLineColor_2", "swcColor_7",
                                             "picLineColor_3", "swcColor_2"}
-                             << QList<int>{-91, -52, -117, 0} << " 4.7" << "kOm ±5%";
+                             << QList<int>{-91, -52, -117, 0} << " 4.7"
+                             << "kOm ±5%";
     QTest::newRow("largest in ohms")
-        << QStringList{"swcColor_9", "picLineColor_2", "swcColor_9", "picLineColor_3",
-                       "swcColor_9", "btnLimit_0"}
-        << QList<int>{-26, -26, -26, 0} << " 99000000000" << "Om ±5%";
+        << QStringList{"swcColor_9",     "picLineColor_2", "swcColor_9",
+                       "picLineColor_3", "swcColor_9",     "btnLimit_0"}
+        << QList<int>{-26, -26, -26, 0} << " 99000000000"
+        << "Om ±5%";
     QTest::newRow("zero") << QStringList{"swcColor_0", "picLineColor_2", "swcColor_0"}
-                          << QList<int>{-143, -143, -78, 0} << " 0" << "kOm ±5%";
+                          << QList<int>{-143, -143, -78, 0} << " 0"
+                          << "kOm ±5%";
     QTest::newRow("disabled button does nothing")
-        << QStringList{"swcColor_11"} << QList<int>{-65, -117, -78, 0} << " 6200" << "kOm ±5%";
+        << QStringList{"swcColor_11"} << QList<int>{-65, -117, -78, 0} << " 6200"
+        << "kOm ±5%";
 }
 
 void TestFrmGeneralBehaviour::clicks()

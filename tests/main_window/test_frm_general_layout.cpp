@@ -80,17 +80,26 @@ void TestFrmGeneralLayout::captions_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("btnLimit_0") << "btnLimit_0" << "Om";
-    QTest::newRow("btnLimit_3") << "btnLimit_3" << "kOm";
-    QTest::newRow("btnLimit_6") << "btnLimit_6" << "mOm";
-    QTest::newRow("BtnExit") << "BtnExit" << "Выход";
-    QTest::newRow("lblLine") << "lblLine" << "Метка 0";
-    QTest::newRow("lblResistor") << "lblResistor" << "999999999";
-    QTest::newRow("lblLimit") << "lblLimit" << "Om,kOm,mOm";
-    const char* names[12] = {"Черный", "Коричневый", "Красный", "Оранжевый", "Желтый", "Зеленый",
-                             "Голубой", "Сиреневый", "Серый", "Белый", "Серебристый", "Золотой"};
+    QTest::newRow("btnLimit_0") << "btnLimit_0"
+                                << "Om";
+    QTest::newRow("btnLimit_3") << "btnLimit_3"
+                                << "kOm";
+    QTest::newRow("btnLimit_6") << "btnLimit_6"
+                                << "mOm";
+    QTest::newRow("BtnExit") << "BtnExit"
+                             << "Выход";
+    QTest::newRow("lblLine") << "lblLine"
+                             << "Метка 0";
+    QTest::newRow("lblResistor") << "lblResistor"
+                                 << "999999999";
+    QTest::newRow("lblLimit") << "lblLimit"
+                              << "Om,kOm,mOm";
+    const char* names[12] = {"Черный", "Коричневый", "Красный",     "Оранжевый",
+                             "Желтый", "Зеленый",    "Голубой",     "Сиреневый",
+                             "Серый",  "Белый",      "Серебристый", "Золотой"};
     for (int code = 0; code < 12; ++code)
-        QTest::addRow("swcColor_%d", code) << QString("swcColor_%1").arg(code) << QString(names[code]);
+        QTest::addRow("swcColor_%d", code)
+            << QString("swcColor_%1").arg(code) << QString(names[code]);
 }
 
 void TestFrmGeneralLayout::captions()
@@ -102,7 +111,8 @@ void TestFrmGeneralLayout::captions()
         QCOMPARE(label->text(), caption);
     else
         QCOMPARE(qobject_cast<QAbstractButton*>(widget)->text(), caption);
-    QCOMPARE(window.windowTitle(), QString(" Программа расшифровки цветовой маркеровки резисторов"));
+    QCOMPARE(window.windowTitle(),
+             QString(" Программа расшифровки цветовой маркеровки резисторов"));
 }
 
 void TestFrmGeneralLayout::labelFonts_data()
@@ -167,7 +177,10 @@ void TestFrmGeneralLayout::tabOrderAndInitialFocus()
     expected << "Picture1";
     for (int code = 0; code <= 11; ++code)
         expected << QString("swcColor_%1").arg(code);
-    expected << "BtnExit" << "btnLimit_0" << "btnLimit_3" << "btnLimit_6";
+    expected << "BtnExit"
+             << "btnLimit_0"
+             << "btnLimit_3"
+             << "btnLimit_6";
 
     QWidget* first = control<QWidget>(&window, expected.first());
     QCOMPARE(window.focusWidget(), first);
@@ -189,8 +202,8 @@ void TestFrmGeneralLayout::bandsBeforeLoadShowGold()
         auto* frame = control<BandFrame>(&fresh, QString("picLine_%1").arg(band));
         QCOMPARE(frame->pictureTop(), 0.0f);
         const QImage seen = frame->grab().toImage();
-        const QString difference =
-            firstDifference(seen.copy(0, 0, 54, 13), strip.copy(0, artwork::stripCellTop(11), 54, 13));
+        const QString difference = firstDifference(
+            seen.copy(0, 0, 54, 13), strip.copy(0, artwork::stripCellTop(11), 54, 13));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
     }
 }
@@ -217,9 +230,10 @@ void TestFrmGeneralLayout::stripTopAndCellForEveryCode()
         QCOMPARE(frame->picture()->y(), 13 * (code - 11));
         const QImage seen = frame->grab().toImage();
         QCOMPARE(seen.size(), QSize(55, 13));
-        const QString difference =
-            firstDifference(seen.copy(0, 0, 54, 13), strip.copy(0, artwork::stripCellTop(code), 54, 13));
-        QVERIFY2(difference.isEmpty(), qPrintable(QString("band %1: %2").arg(band).arg(difference)));
+        const QString difference = firstDifference(
+            seen.copy(0, 0, 54, 13), strip.copy(0, artwork::stripCellTop(code), 54, 13));
+        QVERIFY2(difference.isEmpty(),
+                 qPrintable(QString("band %1: %2").arg(band).arg(difference)));
     }
 }
 

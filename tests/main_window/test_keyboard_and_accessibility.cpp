@@ -9,7 +9,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 QList<QPair<QString, QAccessible::Event>> accessibilityEvents;
 void recordEvent(QAccessibleEvent* event)
@@ -69,9 +70,9 @@ void TestKeyboardAndAccessibility::tabOrderFollowsTheDesign_data()
     QTest::addColumn<int>("key");
     QTest::addColumn<QStringList>("order");
     // The colour group is one stop, entered at the checked colour (blue for band 1).
-    const QStringList forward = {"picLineColor_1", "picLine_2",  "picLineColor_2", "picLine_3",
-                                 "picLineColor_3", "picLine_4",  "picLineColor_4", "Picture1",
-                                 "swcColor_6",     "BtnExit",    "btnLimit_0",     "btnLimit_3",
+    const QStringList forward = {"picLineColor_1", "picLine_2", "picLineColor_2", "picLine_3",
+                                 "picLineColor_3", "picLine_4", "picLineColor_4", "Picture1",
+                                 "swcColor_6",     "BtnExit",   "btnLimit_0",     "btnLimit_3",
                                  "btnLimit_6",     "picLine_1"};
     QStringList backward = forward;
     std::reverse(backward.begin(), backward.end());
@@ -150,9 +151,9 @@ void TestKeyboardAndAccessibility::arrowsChooseAmongEnabledColours_data()
     QTest::addColumn<QList<int>>("allowedCodes"); // where the choice may end up
     QTest::addColumn<int>("code");                // or exactly this one (if not -1)
     QTest::newRow("down from blue") << 1 << QList<int>{Qt::Key_Down} << QList<int>{} << 7;
-    QTest::newRow("up twice from blue") << 1 << QList<int>{Qt::Key_Up, Qt::Key_Up} << QList<int>{} << 4;
-    QTest::newRow("tolerance: up to silver")
-        << 4 << QList<int>{Qt::Key_Up} << QList<int>{} << 10;
+    QTest::newRow("up twice from blue")
+        << 1 << QList<int>{Qt::Key_Up, Qt::Key_Up} << QList<int>{} << 4;
+    QTest::newRow("tolerance: up to silver") << 4 << QList<int>{Qt::Key_Up} << QList<int>{} << 10;
     QTest::newRow("tolerance: never a digit colour")
         << 4 << QList<int>{Qt::Key_Up, Qt::Key_Up, Qt::Key_Up, Qt::Key_Down, Qt::Key_Down}
         << QList<int>{10, 11} << -1;
@@ -201,18 +202,18 @@ void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders_data()
     QTest::addColumn<int>("role"); // -1: whatever the toolkit gives
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<bool>("described");
-    QTest::newRow("band picture 1") << "picLineColor_1" << int(QAccessible::Button)
-                                    << "Полоса 1: Голубой" << true;
-    QTest::newRow("band frame 4") << "picLine_4" << int(QAccessible::Button)
-                                  << "Полоса 4: Золотой" << true;
+    QTest::newRow("band picture 1")
+        << "picLineColor_1" << int(QAccessible::Button) << "Полоса 1: Голубой" << true;
+    QTest::newRow("band frame 4") << "picLine_4" << int(QAccessible::Button) << "Полоса 4: Золотой"
+                                  << true;
     QTest::newRow("panel") << "Picture1" << -1 << "Цвет выбранной полосы" << false;
     QTest::newRow("unit Om") << "btnLimit_0" << int(QAccessible::Button) << "Омы" << false;
     QTest::newRow("unit kOm") << "btnLimit_3" << int(QAccessible::Button) << "Килоомы" << false;
     QTest::newRow("unit mOm") << "btnLimit_6" << int(QAccessible::Button) << "Мегаомы" << false;
     QTest::newRow("exit") << "BtnExit" << int(QAccessible::Button) << "Выход" << false;
     QTest::newRow("value") << "lblResistor" << int(QAccessible::StaticText) << " 6200" << true;
-    QTest::newRow("unit and tolerance") << "lblLimit" << int(QAccessible::StaticText)
-                                        << "kOm ±5%" << true;
+    QTest::newRow("unit and tolerance")
+        << "lblLimit" << int(QAccessible::StaticText) << "kOm ±5%" << true;
     QTest::newRow("band label") << "lblLine" << int(QAccessible::StaticText) << "Метка 1" << false;
 }
 
@@ -247,8 +248,10 @@ void TestKeyboardAndAccessibility::bandNameFollowsItsColourAndIsAnnounced()
     accessibilityEvents.clear();
     window->picLineColor_Click(3);
     window->swcColor_Click(2);
-    QCOMPARE(accessible(window, "picLineColor_3")->text(QAccessible::Name), QString("Полоса 3: Красный"));
-    QCOMPARE(accessible(window, "picLine_3")->text(QAccessible::Name), QString("Полоса 3: Красный"));
+    QCOMPARE(accessible(window, "picLineColor_3")->text(QAccessible::Name),
+             QString("Полоса 3: Красный"));
+    QCOMPARE(accessible(window, "picLine_3")->text(QAccessible::Name),
+             QString("Полоса 3: Красный"));
     QVERIFY(accessibilityEvents.contains({"picLineColor_3", QAccessible::NameChanged}));
     QVERIFY(accessibilityEvents.contains({"lblResistor", QAccessible::NameChanged}));
     // A band whose colour did not change is not announced again.

@@ -13,15 +13,16 @@
 #include <QRandomGenerator>
 #include <QtTest>
 
-namespace {
+namespace
+{
 
 enum class Target { BandPicture, FrameRightColumn, ColourButton, UnitButton, Inert };
 
 struct Click {
     Target target;
-    int index;     // band, colour code or unit index
-    QString name;  // the control clicked
-    QPoint pos;    // in the control
+    int index;    // band, colour code or unit index
+    QString name; // the control clicked
+    QPoint pos;   // in the control
 };
 
 } // namespace
@@ -37,8 +38,7 @@ private:
     Click randomClick(QRandomGenerator& random) const;
     QString disagreement(const BandState& expected) const;
     // Controls looked up once: a hundred thousand clicks make every lookup count.
-    template <typename Control>
-    Control* find(const QString& name) const
+    template <typename Control> Control* find(const QString& name) const
     {
         QWidget*& found = controls[name];
         if (!found)
@@ -80,9 +80,10 @@ Click TestRandomClicks::randomClick(QRandomGenerator& random) const
     default: {
         // Places that take no click: labels, the bare panel below the colours, the background.
         const QString name = inert[random.bounded(5)];
-        const QPoint pos = name == "Picture1"     ? QPoint(4 + random.bounded(117), 240)
-                           : name == "FrmGeneral" ? QPoint(260 + random.bounded(140), 200)
-                                                  : QPoint(2 + random.bounded(80), 2 + random.bounded(10));
+        const QPoint pos = name == "Picture1" ? QPoint(4 + random.bounded(117), 240)
+                           : name == "FrmGeneral"
+                               ? QPoint(260 + random.bounded(140), 200)
+                               : QPoint(2 + random.bounded(80), 2 + random.bounded(10));
         return {Target::Inert, 0, name, pos};
     }
     }
@@ -154,10 +155,15 @@ void TestRandomClicks::displayFollowsState()
             break;
         }
         const QString wrong = disagreement(expected);
-        QVERIFY2(wrong.isEmpty(), qPrintable(QString("seed %1, click %2 on %3 at (%4, %5): %6 "
-                                                     "disagrees (rerun with RESISTOR_RANDOM_SEED=%1)")
-                                                 .arg(seed).arg(i).arg(click.name)
-                                                 .arg(click.pos.x()).arg(click.pos.y()).arg(wrong)));
+        QVERIFY2(wrong.isEmpty(),
+                 qPrintable(QString("seed %1, click %2 on %3 at (%4, %5): %6 "
+                                    "disagrees (rerun with RESISTOR_RANDOM_SEED=%1)")
+                                .arg(seed)
+                                .arg(i)
+                                .arg(click.name)
+                                .arg(click.pos.x())
+                                .arg(click.pos.y())
+                                .arg(wrong)));
     }
     qInfo("%d clicks, seed %u", clicks, seed);
 }

@@ -5,19 +5,18 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <cmath>
 
 // The control with the given object name, or a test failure.
-template <typename Control>
-Control* control(const QWidget* window, const QString& name)
+template <typename Control> Control* control(const QWidget* window, const QString& name)
 {
     auto* found = window->findChild<Control*>(name);
     if (!found)
@@ -74,12 +73,17 @@ inline QString firstDifference(const QImage& seen, const QImage& expected)
 {
     if (seen.size() != expected.size())
         return QStringLiteral("size %1x%2, expected %3x%4")
-            .arg(seen.width()).arg(seen.height()).arg(expected.width()).arg(expected.height());
+            .arg(seen.width())
+            .arg(seen.height())
+            .arg(expected.width())
+            .arg(expected.height());
     for (int y = 0; y < seen.height(); ++y)
         for (int x = 0; x < seen.width(); ++x)
             if (seen.pixelColor(x, y).rgb() != expected.pixelColor(x, y).rgb())
                 return QStringLiteral("pixel (%1, %2) is %3, expected %4")
-                    .arg(x).arg(y).arg(seen.pixelColor(x, y).name(), expected.pixelColor(x, y).name());
+                    .arg(x)
+                    .arg(y)
+                    .arg(seen.pixelColor(x, y).name(), expected.pixelColor(x, y).name());
     return {};
 }
 

@@ -14,7 +14,8 @@
 Q_DECLARE_METATYPE(std::string)
 Q_DECLARE_METATYPE(RunTimeError::Kind)
 
-namespace {
+namespace
+{
 
 BandState stateOf(int first, int second, int multiplier, int tolerance, std::int32_t divisor)
 {
@@ -56,8 +57,8 @@ private slots:
 
 void TestBandModel::colourTable()
 {
-    const char* names[kColourCount] = {"Черный", "Коричневый", "Красный",   "Оранжевый",
-                                       "Желтый", "Зеленый",    "Голубой",   "Сиреневый",
+    const char* names[kColourCount] = {"Черный", "Коричневый", "Красный",     "Оранжевый",
+                                       "Желтый", "Зеленый",    "Голубой",     "Сиреневый",
                                        "Серый",  "Белый",      "Серебристый", "Золотой"};
     for (int code = 0; code < kColourCount; ++code) {
         QCOMPARE(QString::fromUtf8(colourCode(code).name), QString::fromUtf8(names[code]));
@@ -181,36 +182,35 @@ void TestBandModel::texts_data()
                              << std::string("kOm ±5%");
     QTest::newRow("4.7 kOm") << 4 << 7 << 2 << 11 << 1000 << std::string(" 4.7")
                              << std::string("kOm ±5%");
-    QTest::newRow("below one: patched") << 1 << 0 << 0 << 11 << 1000 << std::string("0.01")
-                                        << std::string("kOm ±5%");
-    QTest::newRow("4.7 kOm in mOm") << 4 << 7 << 2 << 11 << 1000000 << std::string("0.0047")
-                                    << std::string("mOm ±5%");
+    QTest::newRow("below one: patched")
+        << 1 << 0 << 0 << 11 << 1000 << std::string("0.01") << std::string("kOm ±5%");
+    QTest::newRow("4.7 kOm in mOm")
+        << 4 << 7 << 2 << 11 << 1000000 << std::string("0.0047") << std::string("mOm ±5%");
     QTest::newRow("47 Om in kOm") << 4 << 7 << 0 << 11 << 1000 << std::string("0.047")
                                   << std::string("kOm ±5%");
-    QTest::newRow("smallest: 10 Om in mOm") << 1 << 0 << 0 << 11 << 1000000
-                                            << std::string("0.00001") << std::string("mOm ±5%");
-    QTest::newRow("zero keeps its blank") << 0 << 0 << 7 << 11 << 1000 << std::string(" 0")
-                                          << std::string("kOm ±5%");
-    QTest::newRow("largest, plain digits") << 9 << 9 << 9 << 11 << 1 << std::string(" 99000000000")
-                                           << std::string("Om ±5%");
-    QTest::newRow("10 Om") << 1 << 0 << 0 << 11 << 1 << std::string(" 10")
-                           << std::string("Om ±5%");
+    QTest::newRow("smallest: 10 Om in mOm")
+        << 1 << 0 << 0 << 11 << 1000000 << std::string("0.00001") << std::string("mOm ±5%");
+    QTest::newRow("zero keeps its blank")
+        << 0 << 0 << 7 << 11 << 1000 << std::string(" 0") << std::string("kOm ±5%");
+    QTest::newRow("largest, plain digits")
+        << 9 << 9 << 9 << 11 << 1 << std::string(" 99000000000") << std::string("Om ±5%");
+    QTest::newRow("10 Om") << 1 << 0 << 0 << 11 << 1 << std::string(" 10") << std::string("Om ±5%");
     QTest::newRow("silver") << 1 << 0 << 0 << 10 << 1000000 << std::string("0.00001")
                             << std::string("mOm ±10%");
-    QTest::newRow("any non-silver code is ±5%") << 1 << 0 << 0 << 3 << 1 << std::string(" 10")
-                                                << std::string("Om ±5%");
-    QTest::newRow("other divisor: no unit") << 6 << 2 << 1 << 10 << 10 << std::string(" 62")
-                                            << std::string("±10%");
-    QTest::newRow("code 10 then 2 reads 102") << 10 << 2 << 0 << 11 << 1 << std::string(" 102")
-                                              << std::string("Om ±5%");
-    QTest::newRow("negative first code") << -1 << 2 << 0 << 11 << 1 << std::string("-12")
-                                         << std::string("Om ±5%");
-    QTest::newRow("negative divisor") << 6 << 2 << 0 << 11 << -1 << std::string("-62")
-                                      << std::string("±5%");
-    QTest::newRow("tiny multiplier underflows to 0") << 6 << 2 << -400 << 11 << 1
-                                                     << std::string(" 0") << std::string("Om ±5%");
-    QTest::newRow("beyond plain digits") << 9 << 9 << 20 << 11 << 1 << std::string(" 9.9E+21")
-                                         << std::string("Om ±5%");
+    QTest::newRow("any non-silver code is ±5%")
+        << 1 << 0 << 0 << 3 << 1 << std::string(" 10") << std::string("Om ±5%");
+    QTest::newRow("other divisor: no unit")
+        << 6 << 2 << 1 << 10 << 10 << std::string(" 62") << std::string("±10%");
+    QTest::newRow("code 10 then 2 reads 102")
+        << 10 << 2 << 0 << 11 << 1 << std::string(" 102") << std::string("Om ±5%");
+    QTest::newRow("negative first code")
+        << -1 << 2 << 0 << 11 << 1 << std::string("-12") << std::string("Om ±5%");
+    QTest::newRow("negative divisor")
+        << 6 << 2 << 0 << 11 << -1 << std::string("-62") << std::string("±5%");
+    QTest::newRow("tiny multiplier underflows to 0")
+        << 6 << 2 << -400 << 11 << 1 << std::string(" 0") << std::string("Om ±5%");
+    QTest::newRow("beyond plain digits")
+        << 9 << 9 << 20 << 11 << 1 << std::string(" 9.9E+21") << std::string("Om ±5%");
 }
 
 void TestBandModel::texts()
@@ -253,8 +253,7 @@ void TestBandModel::textErrors()
     try {
         state.setUnit(static_cast<std::int16_t>(divisorIndex));
         const ResistanceTexts texts = resistanceTexts(state);
-        QFAIL(qPrintable("produced " + shown(texts.value) + " " +
-                         shown(texts.unitAndTolerance)));
+        QFAIL(qPrintable("produced " + shown(texts.value) + " " + shown(texts.unitAndTolerance)));
     } catch (const RunTimeError& error) {
         QCOMPARE(error.kind(), kind);
     }
@@ -274,7 +273,8 @@ void TestBandModel::everyReachableState()
             for (int multiplier = 0; multiplier <= 9; ++multiplier)
                 for (int tolerance : {kSilver, kGold})
                     for (const DisplayUnit& unit : kDisplayUnits)
-                        states.push_back(stateOf(first, second, multiplier, tolerance, unit.divisor));
+                        states.push_back(
+                            stateOf(first, second, multiplier, tolerance, unit.divisor));
 
     QVERIFY(std::setlocale(LC_ALL, "C"));
     std::vector<ResistanceTexts> inC;
@@ -286,8 +286,11 @@ void TestBandModel::everyReachableState()
         const BandState& s = states[i];
         const ResistanceTexts texts = resistanceTexts(s);
         const QString where = QString("%1 %2 %3 %4 / %5: ")
-                                  .arg(s.LineColor[1]).arg(s.LineColor[2]).arg(s.LineColor[3])
-                                  .arg(s.LineColor[4]).arg(s.LimitDivisor);
+                                  .arg(s.LineColor[1])
+                                  .arg(s.LineColor[2])
+                                  .arg(s.LineColor[3])
+                                  .arg(s.LineColor[4])
+                                  .arg(s.LimitDivisor);
         QVERIFY2(texts.value == inC[i].value && texts.unitAndTolerance == inC[i].unitAndTolerance,
                  qPrintable(where + "differs under ru_RU: " + shown(texts.value)));
 
@@ -300,9 +303,11 @@ void TestBandModel::everyReachableState()
         QVERIFY2(std::fabs(readBack - expected) <= 1e-12 * expected,
                  qPrintable(where + shown(texts.value)));
         QVERIFY2(!value.contains('E'), qPrintable(where + shown(texts.value)));
-        QVERIFY2(!value.contains('.') || !value.endsWith('0'), qPrintable(where + shown(texts.value)));
+        QVERIFY2(!value.contains('.') || !value.endsWith('0'),
+                 qPrintable(where + shown(texts.value)));
         if (expected >= 1 || expected == 0)
-            QVERIFY2(value.startsWith(' ') && value[1] != ' ', qPrintable(where + shown(texts.value)));
+            QVERIFY2(value.startsWith(' ') && value[1] != ' ',
+                     qPrintable(where + shown(texts.value)));
         else
             QVERIFY2(value.startsWith("0.") && !value.endsWith(' '),
                      qPrintable(where + shown(texts.value)));

@@ -117,8 +117,7 @@ void TestNumberText::textToNumber_data()
     QTest::newRow("exponent of zeros only") << std::string("7E0000000000000") << 7.0;
     QTest::newRow("exponent balances leading zeros")
         << ("0." + std::string(400, '0') + "1e401") << 1.0;
-    QTest::newRow("many digits")
-        << ("1" + std::string(300, '0')) << 1e300;
+    QTest::newRow("many digits") << ("1" + std::string(300, '0')) << 1e300;
 }
 
 void TestNumberText::textToNumber()
