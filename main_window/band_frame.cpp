@@ -147,15 +147,11 @@ void BandPicture::keyPressEvent(QKeyEvent* event)
 
 void BandPicture::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(event);
 }
 
 void BandPicture::mouseReleaseEvent(QMouseEvent* event)
 {
-    // A click is a press and a release of the left button on the picture.
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (click_.release(event, rect()))
         emit clicked();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_rules.h"
+
 #include <QPixmap>
 #include <QWidget>
 
@@ -61,5 +63,5 @@ protected:
 
 private:
     QPixmap strip_;
-    bool pressed_ = false;
+    ClickDetector click_;
 };

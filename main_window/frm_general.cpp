@@ -332,15 +332,8 @@ void FrmGeneral::setValueText(const QString& text)
 
 void FrmGeneral::centreOnScreen()
 {
-    const QScreen* onScreen = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect screenArea = onScreen->geometry();
-    // The outer size, title bar and borders included, once the window manager has framed it.
-    const QSize outer = frameGeometry().size();
-    const float left =
-        (static_cast<float>(screenArea.width()) - static_cast<float>(outer.width())) / 2;
-    const float top =
-        (static_cast<float>(screenArea.height()) - static_cast<float>(outer.height())) / 2;
-    move(screenArea.x() + qRound(left), screenArea.y() + qRound(top));
+    // By the outer size, once the window manager has framed the window.
+    ::centreOnScreen(this, frameGeometry().size());
 }
 
 bool FrmGeneral::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include "artwork.h"
 #include "pictures.h"
+#include "window_rules.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -30,13 +31,9 @@ FrmLogo::FrmLogo(QWidget* parent)
 
 void FrmLogo::Form_Load()
 {
-    // Centred by the outer size, which is the picture's: the window has no frame. Moving it
-    // explicitly also keeps Qt from placing the dialog by itself.
-    const QScreen* onScreen = screen() ? screen() : QGuiApplication::primaryScreen();
-    const QRect screenArea = onScreen->geometry();
-    const float left = (static_cast<float>(screenArea.width()) - static_cast<float>(width())) / 2;
-    const float top = (static_cast<float>(screenArea.height()) - static_cast<float>(height())) / 2;
-    move(screenArea.x() + qRound(left), screenArea.y() + qRound(top));
+    // The outer size is the picture's: the window has no frame. Moving it explicitly also keeps
+    // Qt from placing the dialog by itself.
+    centreOnScreen(this, size());
 }
 
 void FrmLogo::Form_Click()
@@ -56,15 +53,12 @@ void FrmLogo::paintEvent(QPaintEvent*)
 
 void FrmLogo::mousePressEvent(QMouseEvent* event)
 {
-    pressed_ = event->button() == Qt::LeftButton;
+    click_.press(event);
 }
 
 void FrmLogo::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
-    pressed_ = false;
-    if (click)
+    if (click_.release(event, rect()))
         Form_Click();
 }
 

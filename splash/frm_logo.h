@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window_rules.h"
+
 #include <QDialog>
 #include <QPixmap>
 
@@ -31,5 +33,5 @@ private:
 
     QPixmap picture_;
     QTimer* Timer;
-    bool pressed_ = false;
+    ClickDetector click_;
 };
