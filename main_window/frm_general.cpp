@@ -13,12 +13,10 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 
 #include <array>
 

@@ -4,11 +4,9 @@
 #include "pictures.h"
 #include "window_rules.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QTimer>
 
 FrmLogo::FrmLogo(QWidget* parent)
