@@ -47,7 +47,7 @@ QAccessibleInterface* bandAccessibleFactory(const QString& className, QObject* o
 } // namespace
 
 BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
-    : QWidget(parent), band_(band), picture_(new BandPicture(strip, this))
+    : QWidget(parent), picture_(new BandPicture(strip, this))
 {
     setObjectName(QStringLiteral("picLine_%1").arg(band));
     picture_->setObjectName(QStringLiteral("picLineColor_%1").arg(band));

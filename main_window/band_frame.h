@@ -18,7 +18,6 @@ class BandFrame : public QWidget
 public:
     BandFrame(int band, const QPixmap& strip, QWidget* parent);
 
-    int band() const { return band_; }
     BandPicture* picture() const { return picture_; }
 
     // Moves the band picture so that its top lies `units` frame heights below the frame's top.
@@ -36,7 +35,6 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    int band_;
     BandPicture* picture_;
 };
 
