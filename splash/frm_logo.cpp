@@ -4,6 +4,7 @@
 #include "pictures.h"
 #include "window_rules.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -64,4 +65,14 @@ void FrmLogo::keyPressEvent(QKeyEvent* event)
 {
     // The splash window handles no key: Escape must not close it as it would a dialog.
     event->accept();
+}
+
+void FrmLogo::closeEvent(QCloseEvent* event)
+{
+    // Nor does the window manager's close (Alt+F4) end it: only a click or the timer does, and
+    // closing it would end the whole program, its main window not being shown yet.
+    if (event->spontaneous())
+        event->ignore();
+    else
+        QDialog::closeEvent(event);
 }

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QtTest>
+#include <qpa/qwindowsysteminterface.h>
 
 class TestFrmLogo : public QObject
 {
@@ -18,6 +19,7 @@ private slots:
     void clickHidesAtOnce();
     void keysDoNothing_data();
     void keysDoNothing();
+    void windowManagerCloseDoesNothing();
     void timerHidesAfterFiveSeconds();
 };
 
@@ -81,6 +83,17 @@ void TestFrmLogo::keysDoNothing()
     QVERIFY(QTest::qWaitForWindowActive(&logo));
     QTest::keyClick(&logo, Qt::Key(key));
     QTest::qWait(20);
+    QVERIFY(logo.isVisible());
+}
+
+void TestFrmLogo::windowManagerCloseDoesNothing()
+{
+    FrmLogo logo;
+    logo.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&logo));
+    // As the window manager asks it to close (Alt+F4).
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(
+        logo.windowHandle());
     QVERIFY(logo.isVisible());
 }
 
