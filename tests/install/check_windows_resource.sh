@@ -11,7 +11,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/checks.sh"
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
-"$rc" /FO "$scratch/resistor.res" "$script" || fail "$rc cannot compile $script"
+# llvm-rc reads any argument that begins with a slash as an option, as Windows' rc does, so an
+# absolute path such as /check/... would be taken for its /C (code page) option: "--" ends the
+# options before the script's path.
+"$rc" /FO "$scratch/resistor.res" -- "$script" || fail "$rc cannot compile $script"
 
 # ICONDIR: reserved (0), type (1 = icon), image count, then one 16-byte entry per image.
 read -ra header <<<"$(od -An -tu2 -N6 --endian=little "$ico")"
