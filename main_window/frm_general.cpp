@@ -3,13 +3,17 @@
 #include "artwork.h"
 #include "band_frame.h"
 #include "colour_code.h"
+#include "fonts.h"
 #include "frm_general_layout.h"
 #include "frm_logo.h"
+#include "handler_guard.h"
 #include "number_text.h"
 #include "pictures.h"
 #include "resistance_texts.h"
+#include "window_rules.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QFrame>
@@ -17,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 #include <array>
 
@@ -33,7 +38,6 @@ const char kBandPlaceholder[] = "Метка 0";
 const char kValuePlaceholder[] = "999999999";
 const char kUnitPlaceholder[] = "Om,kOm,mOm";
 
-const char kLabelFontFamily[] = "Arial";
 constexpr qreal kBandLabelPointSize = 12;
 constexpr qreal kValuePointSize = 27.75;
 constexpr qreal kUnitPointSize = 24;
@@ -87,9 +91,11 @@ QString bandAccessibleName(int band, int code)
     return QString::fromUtf8(kBandAccessibleName).arg(band).arg(colour);
 }
 
+// The labels ask for Arial bold; the program carries Liberation Sans, which has Arial's metrics
+// and the Cyrillic letters, so that the captions look the same whatever fonts a system has.
 QFont labelFont(qreal pointSize)
 {
-    QFont font(QString::fromLatin1(kLabelFontFamily));
+    QFont font(fonts::family());
     font.setPointSizeF(pointSize);
     font.setBold(true);
     return font;
@@ -109,6 +115,17 @@ QLabel* createLabel(const char* name, const char* caption, qreal pointSize, cons
     return label;
 }
 
+// A colour option button takes a click anywhere in its rectangle, not only on its circle and
+// caption, so that a click past a short caption such as "Белый" chooses the colour too.
+class ColourButton : public QRadioButton
+{
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
 } // namespace
 
 FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
@@ -117,11 +134,12 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
     setWindowTitle(QString::fromUtf8(kCaption));
     // A fixed dialog frame: title bar with the caption and a close box, nothing else.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(pixelSize(kClientWidth, kClientHeight));
     setWindowIcon(pictures::windowIcon());
     QFont buttonFont = font();
-    buttonFont.setFamily(QString::fromLatin1(kLabelFontFamily));
+    buttonFont.setFamily(fonts::family());
     buttonFont.setPointSizeF(kButtonPointSize);
     setFont(buttonFont);
 
@@ -138,6 +156,7 @@ FrmGeneral::~FrmGeneral()
 
 void FrmGeneral::createControls()
 {
+    btnLimitGroup = new QButtonGroup(this);
     for (const UnitButton& unit : kBtnLimitLefts) {
         const DisplayUnit& displayUnit =
             *std::find_if(kDisplayUnits.begin(), kDisplayUnits.end(),
@@ -148,15 +167,18 @@ void FrmGeneral::createControls()
         for (const UnitAccessibleName& spoken : kUnitAccessibleNames)
             if (spoken.index == unit.index)
                 button->setAccessibleName(QString::fromUtf8(spoken.name));
-        const auto index = static_cast<std::int16_t>(unit.index);
-        connect(button, &QPushButton::clicked, this, [this, index] { btnLimit_Click(index); });
+        btnLimitGroup->addButton(button, unit.index);
         btnLimit.add(unit.index, button);
     }
+    connect(btnLimitGroup, &QButtonGroup::idClicked, this, HandlerGuard::guarded([this](int id) {
+                btnLimit_Click(static_cast<std::int16_t>(id));
+            }));
 
     BtnExit = new QPushButton(QString::fromUtf8(kExitCaption), this);
     BtnExit->setObjectName(QStringLiteral("BtnExit"));
     BtnExit->setGeometry(pixelRect(kBtnExit));
-    connect(BtnExit, &QPushButton::clicked, this, &FrmGeneral::BtnExit_Click);
+    connect(BtnExit, &QPushButton::clicked, this,
+            HandlerGuard::guarded([this] { BtnExit_Click(); }));
 
     Picture1 = new QFrame(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -178,18 +200,26 @@ void FrmGeneral::createControls()
     headingPalette.setColor(QPalette::Window, kBandLabelBackground);
     lblLine->setPalette(headingPalette);
 
+    swcColorGroup = new QButtonGroup(this);
     for (int code = 0; code < kColourCount; ++code) {
-        auto* button = new QRadioButton(QString::fromUtf8(colourCode(code).name), Picture1);
+        auto* button = new ColourButton(QString::fromUtf8(colourCode(code).name), Picture1);
         button->setObjectName(QStringLiteral("swcColor_%1").arg(code));
         button->setGeometry(pixelRect({kSwcColorLeft, kSwcColorTops[static_cast<std::size_t>(code)],
                                        kSwcColorWidth, kSwcColorHeight})
                                 .translated(insideBorder));
-        const auto index = static_cast<std::int16_t>(code);
-        connect(button, &QRadioButton::clicked, this, [this, index] { swcColor_Click(index); });
         button->installEventFilter(this);
+        swcColorGroup->addButton(button, code);
         swcColor.add(code, button);
     }
     swcColor[0]->setChecked(true);
+    // Whatever checks a colour applies it: a click, an arrow key, or a screen reader's or switch
+    // device's toggle action, which checks the button without clicking it. ShowCurrentLine's own
+    // check of the band's colour is not a choice and is kept out.
+    connect(swcColorGroup, &QButtonGroup::idToggled, this,
+            HandlerGuard::guarded([this](int id, bool checked) {
+                if (checked)
+                    swcColor_Click(static_cast<std::int16_t>(id));
+            }));
 
     const QPixmap strip = pictures::pixmap(artwork::strip, artwork::strip2x, devicePixelRatioF());
     for (int band = 1; band <= kBandCount; ++band) {
@@ -201,7 +231,7 @@ void FrmGeneral::createControls()
         frame->picture()->setAccessibleName(bandAccessibleName(band, kGold));
         const auto index = static_cast<std::int16_t>(band);
         connect(frame->picture(), &BandPicture::clicked, this,
-                [this, index] { picLineColor_Click(index); });
+                HandlerGuard::guarded([this, index] { picLineColor_Click(index); }));
         picLine.add(band, frame);
         picLineColor.add(band, frame->picture());
     }
@@ -241,8 +271,11 @@ void FrmGeneral::setTabOrder()
 
 void FrmGeneral::loadAndShow()
 {
-    Form_Load();
-    show();
+    HandlerGuard::run([this] {
+        Form_Load();
+        if (!HandlerGuard::errorRaised())
+            show();
+    });
 }
 
 void FrmGeneral::Form_Load()
@@ -251,8 +284,10 @@ void FrmGeneral::Form_Load()
     recentreWhenFrameKnown_ = true;
     {
         FrmLogo logo; // loading the splash window centres it and starts its timer
-        logo.exec();  // returns once it has hidden itself
+        logo.exec();  // returns once it has hidden itself, or when an error ends the program
     }                 // unloaded here, with its timer
+    if (HandlerGuard::errorRaised())
+        return;
 
     state_.setInitial();
     ShowLines();
@@ -304,7 +339,9 @@ void FrmGeneral::ShowLines()
 
 void FrmGeneral::ShowCurrentLine()
 {
-    swcColor[state_.currentColour()]->setChecked(true);
+    QRadioButton* colour = swcColor[state_.currentColour()];
+    const QSignalBlocker programmaticCheck(swcColorGroup);
+    colour->setChecked(true);
     lblLine->setText(QString::fromUtf8(kBandCaption) +
                      QString::fromStdString(numberToText(state_.CurLine)));
 }
@@ -371,6 +408,12 @@ void FrmGeneral::paintEvent(QPaintEvent*)
         for (const QPolygonF& arrow : focusArrows(frame->geometry()))
             painter.drawPolygon(arrow);
     }
+}
+
+void FrmGeneral::changeEvent(QEvent* event)
+{
+    keepNormalState(this, event);
+    QWidget::changeEvent(event);
 }
 
 void FrmGeneral::moveEvent(QMoveEvent* event)

@@ -10,6 +10,7 @@
 
 class BandFrame;
 class BandPicture;
+class QButtonGroup;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -27,12 +28,10 @@ public:
     ~FrmGeneral() override;
 
     // Loading: Form_Load (centring, the splash window, the initial state), then the window
-    // becomes visible.
+    // becomes visible. An error on the way leaves it hidden.
     void loadAndShow();
 
     const BandState& bandState() const { return state_; }
-    // Replaces the band state without redrawing; tests use it to reach states no click can.
-    void setBandStateForTest(const BandState& state) { state_ = state; }
 
     // Handlers, named after the control and its event.
     void Form_Load();
@@ -45,8 +44,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // Tests reach states that no click can through it.
+    friend class FrmGeneralTestAccess;
+
     void createControls();
     void setTabOrder();
 
@@ -62,10 +65,12 @@ private:
     bool recentreWhenFrameKnown_ = false;
 
     ControlArray<QPushButton> btnLimit;
+    QButtonGroup* btnLimitGroup = nullptr; // ids: the units' powers of ten
     QPushButton* BtnExit = nullptr;
     QFrame* Picture1 = nullptr;
     QLabel* lblLine = nullptr;
     ControlArray<QRadioButton> swcColor;
+    QButtonGroup* swcColorGroup = nullptr; // ids: the colour codes
     ControlArray<BandFrame> picLine;
     ControlArray<BandPicture> picLineColor;
     QLabel* lblResistor = nullptr;

@@ -1,6 +1,7 @@
 #include "frm_logo.h"
 
 #include "artwork.h"
+#include "handler_guard.h"
 #include "pictures.h"
 #include "window_rules.h"
 
@@ -22,7 +23,7 @@ FrmLogo::FrmLogo(QWidget* parent)
     // Coarse timers may fire up to 5 % early; the splash stays its full five seconds.
     Timer->setTimerType(Qt::PreciseTimer);
     Timer->setInterval(kTimerIntervalMs);
-    connect(Timer, &QTimer::timeout, this, &FrmLogo::Timer_Timer);
+    connect(Timer, &QTimer::timeout, this, HandlerGuard::guarded([this] { Timer_Timer(); }));
     Timer->start();
 
     Form_Load();
@@ -58,7 +59,7 @@ void FrmLogo::mousePressEvent(QMouseEvent* event)
 void FrmLogo::mouseReleaseEvent(QMouseEvent* event)
 {
     if (click_.release(event, rect()))
-        Form_Click();
+        HandlerGuard::run([this] { Form_Click(); });
 }
 
 void FrmLogo::keyPressEvent(QKeyEvent* event)
@@ -75,4 +76,10 @@ void FrmLogo::closeEvent(QCloseEvent* event)
         event->ignore();
     else
         QDialog::closeEvent(event);
+}
+
+void FrmLogo::changeEvent(QEvent* event)
+{
+    keepNormalState(this, event);
+    QDialog::changeEvent(event);
 }

@@ -1,80 +1,279 @@
-// A run-time error that no handler catches reaches the application object, which names it in
-// a message box and ends the event loop with a non-zero exit code.
+// An error raised in a handler abandons the rest of that handler, never unwinds through Qt, and
+// reaches the application, which names it in a message box once control is back in the event
+// loop and ends the program with exit code 1.
 #include "../main_window/window_driver.h"
+#include "band_frame.h"
 #include "frm_general.h"
+#include "handler_guard.h"
 #include "resistor_application.h"
 
 #include <QAbstractButton>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
 #include <functional>
+#include <stdexcept>
 
+using Action = std::function<void()>;
+using WindowAction = std::function<void(FrmGeneral*)>;
 using StateChange = std::function<void(BandState&)>;
+Q_DECLARE_METATYPE(Action)
+Q_DECLARE_METATYPE(WindowAction)
 Q_DECLARE_METATYPE(StateChange)
+
+namespace
+{
+
+const QString kSubscript = "Индекс вне допустимого диапазона.";
+const QString kOverflow = "Переполнение.";
+const QString kFloatingPoint = "Ошибка вычислений с плавающей точкой.";
+
+// A control whose mouse handler is an entry point of its own, as the splash window's is.
+class ClickableWidget : public QWidget
+{
+public:
+    Action onClick;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent*) override { HandlerGuard::run(onClick); }
+};
+
+// Presses the Ok of the error message as soon as it is up, keeping its text; ends the event loop
+// with 99 should the program not end by itself.
+class ErrorBoxWatcher : public QObject
+{
+public:
+    ErrorBoxWatcher()
+    {
+        connect(&poll_, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                ++shown;
+                text = box->text();
+                box->button(QMessageBox::Ok)->click();
+            }
+        });
+        poll_.start(10);
+        connect(&failSafe_, &QTimer::timeout, qApp, [] { QApplication::exit(99); });
+        failSafe_.start(10000);
+    }
+
+    QString text;
+    int shown = 0;
+
+private:
+    QTimer poll_;
+    QTimer failSafe_;
+};
+
+} // namespace
 
 class TestErrorReport : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void errorIsReportedAndEndsTheProgram_data();
-    void errorIsReportedAndEndsTheProgram();
+    void init() { HandlerGuard::reset(); }
+    void everyEntryPointReportsEveryError_data();
+    void everyEntryPointReportsEveryError();
+    void windowHandlerIsAbandonedAtTheError_data();
+    void windowHandlerIsAbandonedAtTheError();
+    void errorDuringTheSplashKeepsTheMainWindowHidden();
 };
 
-void TestErrorReport::errorIsReportedAndEndsTheProgram_data()
+void TestErrorReport::everyEntryPointReportsEveryError_data()
 {
-    QTest::addColumn<StateChange>("change");
-    QTest::addColumn<QString>("click");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<Action>("fail");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("subscript out of range: band 5 selected")
-        << StateChange([](BandState& s) { s.CurLine = 5; }) << "swcColor_3"
-        << "Индекс вне допустимого диапазона.";
-    QTest::newRow("overflow: strip top of code -32768") << StateChange([](BandState& s) {
-        s.LineColor[1] = -32768;
-        s.CurLine = 2;
-    }) << "swcColor_3"
-                                                        << "Переполнение.";
-    QTest::newRow("floating-point error: multiplier 10^400")
-        << StateChange([](BandState& s) { s.LineColor[3] = 400; }) << "btnLimit_0"
-        << "Ошибка вычислений с плавающей точкой.";
+    const QList<QPair<QString, QPair<Action, QString>>> errors = {
+        {"subscript",
+         {[] { throw RunTimeError(RunTimeError::Kind::SubscriptOutOfRange); }, kSubscript}},
+        {"overflow", {[] { throw RunTimeError(RunTimeError::Kind::Overflow); }, kOverflow}},
+        {"floating point",
+         {[] { throw RunTimeError(RunTimeError::Kind::FloatingPoint); }, kFloatingPoint}},
+        {"out of memory", {[] { throw std::bad_alloc(); }, "Недостаточно памяти."}},
+        {"other exception",
+         {[] { throw std::logic_error("unexpected"); }, "Непредвиденная ошибка."}},
+    };
+    for (const QString entry : {"connection", "event handler", "timer", "nested event loop"})
+        for (const auto& [name, error] : errors)
+            QTest::addRow("%s, %s", qPrintable(entry), qPrintable(name))
+                << entry << error.first << error.second;
 }
 
-void TestErrorReport::errorIsReportedAndEndsTheProgram()
+void TestErrorReport::everyEntryPointReportsEveryError()
 {
-    QFETCH(StateChange, change);
-    QFETCH(QString, click);
+    QFETCH(QString, entry);
+    QFETCH(Action, fail);
     QFETCH(QString, message);
 
+    int before = 0, after = 0;
+    const Action handler = [&] {
+        ++before;
+        fail();
+        ++after;
+    };
+    QPushButton button;
+    ClickableWidget widget;
+    QDialog nested;
+    if (entry == "connection") {
+        connect(&button, &QPushButton::clicked, &button, HandlerGuard::guarded(handler));
+        QTimer::singleShot(0, &button, [&] { button.click(); });
+    } else if (entry == "event handler") {
+        widget.onClick = handler;
+        widget.resize(50, 50);
+        widget.show();
+        QTimer::singleShot(0, &widget, [&] { QTest::mouseClick(&widget, Qt::LeftButton); });
+    } else if (entry == "timer") {
+        QTimer::singleShot(0, qApp, HandlerGuard::guarded(handler));
+    } else {
+        // Raised inside a modal window's loop, reported there, and every loop ends.
+        QTimer::singleShot(0, &nested, [&] {
+            QTimer::singleShot(0, &nested, HandlerGuard::guarded(handler));
+            nested.exec();
+            ++after; // code after a nested loop goes on, as Qt leaves it
+        });
+    }
+    ErrorBoxWatcher watcher;
+    QCOMPARE(QApplication::exec(), HandlerGuard::kErrorExitCode);
+    QCOMPARE(watcher.text, message);
+    QCOMPARE(watcher.shown, 1);
+    QCOMPARE(before, 1);
+    QCOMPARE(after, entry == "nested event loop" ? 1 : 0);
+    QVERIFY(HandlerGuard::errorRaised());
+}
+
+void TestErrorReport::windowHandlerIsAbandonedAtTheError_data()
+{
+    QTest::addColumn<StateChange>("change");
+    QTest::addColumn<WindowAction>("act");
+    QTest::addColumn<QString>("message");
+    // The band state the window holds after the error, and the codes its strips show.
+    QTest::addColumn<StateChange>("expectedChange");
+    QTest::addColumn<QList<int>>("shownCodes");
+
+    // Each action reaches the window the way a user or a screen reader does.
+    const auto click = [](const char* name) {
+        return WindowAction([name](FrmGeneral* window) {
+            auto* target = control<QWidget>(window, name);
+            clickThroughWindow(target,
+                               qobject_cast<QRadioButton*>(target) ? QPoint(8, 6) : QPoint());
+        });
+    };
+    const auto key = [](const char* name) {
+        return WindowAction([name](FrmGeneral* window) {
+            QTest::keyClick(control<QWidget>(window, name), Qt::Key_Space);
+        });
+    };
+    const auto accessibleAction = [](const char* name, const QString& action) {
+        return WindowAction([name, action](FrmGeneral* window) {
+            QAccessible::queryAccessibleInterface(control<QWidget>(window, name))
+                ->actionInterface()
+                ->doAction(action);
+        });
+    };
+
+    // A colour click with band 5 selected: nothing is stored, nothing redrawn.
+    QTest::newRow("subscript: colour click, band 5 selected")
+        << StateChange([](BandState& s) { s.CurLine = 5; }) << click("swcColor_3") << kSubscript
+        << StateChange([](BandState& s) { s.CurLine = 5; }) << QList<int>{6, 2, 5, 11};
+    // Selecting band 2, whose code has no colour button: the band is stored, then the check of
+    // its colour fails.
+    QTest::newRow("subscript: Space on a band whose code has no button")
+        << StateChange([](BandState& s) { s.LineColor[2] = 40; }) << key("picLine_2") << kSubscript
+        << StateChange([](BandState& s) {
+               s.LineColor[2] = 40;
+               s.CurLine = 2;
+           })
+        << QList<int>{6, 2, 5, 11};
+    QTest::newRow("subscript: accessible press on a band whose code has no button")
+        << StateChange([](BandState& s) { s.LineColor[4] = -1; })
+        << accessibleAction("picLineColor_4", QAccessibleActionInterface::pressAction())
+        << kSubscript << StateChange([](BandState& s) {
+               s.LineColor[4] = -1;
+               s.CurLine = 4;
+           })
+        << QList<int>{6, 2, 5, 11};
+    // ShowLines fails on band 3: bands 1 and 2 are redrawn, 3 and 4 keep their old cells.
+    QTest::newRow("overflow: colour click, ShowLines stops at band 3")
+        << StateChange([](BandState& s) { s.LineColor[3] = -32768; }) << click("swcColor_0")
+        << kOverflow << StateChange([](BandState& s) {
+               s.LineColor[3] = -32768;
+               s.LineColor[1] = 0;
+           })
+        << QList<int>{0, 2, 5, 11};
+    QTest::newRow("floating point: unit click with multiplier 10^400")
+        << StateChange([](BandState& s) { s.LineColor[3] = 400; }) << click("btnLimit_0")
+        << kFloatingPoint << StateChange([](BandState& s) {
+               s.LineColor[3] = 400;
+               s.LimitDivisor = 1;
+           })
+        << QList<int>{6, 2, 5, 11};
+    // The colour is stored and all four bands redrawn before ShowResistance fails.
+    QTest::newRow("floating point: accessible toggle with multiplier 10^400")
+        << StateChange([](BandState& s) { s.LineColor[3] = 400; })
+        << accessibleAction("swcColor_7", QAccessibleActionInterface::toggleAction())
+        << kFloatingPoint << StateChange([](BandState& s) {
+               s.LineColor[3] = 400;
+               s.LineColor[1] = 7;
+           })
+        << QList<int>{7, 2, 400, 11};
+}
+
+void TestErrorReport::windowHandlerIsAbandonedAtTheError()
+{
+    QFETCH(StateChange, change);
+    QFETCH(WindowAction, act);
+    QFETCH(QString, message);
+    QFETCH(StateChange, expectedChange);
+    QFETCH(QList<int>, shownCodes);
+
     FrmGeneral window;
-    BandState state;
-    state.setInitial();
+    clickSplashWhenShown();
+    window.loadAndShow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    BandState& state = FrmGeneralTestAccess::state(window);
     change(state);
-    window.setBandStateForTest(state);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    BandState expected;
+    expected.setInitial();
+    expectedChange(expected);
+    const QString valueText = control<QLabel>(&window, "lblResistor")->text();
 
-    QString reported;
-    QTimer closeReport;
-    connect(&closeReport, &QTimer::timeout, this, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            reported = box->text();
-            box->button(QMessageBox::Ok)->click();
-        }
-    });
-    closeReport.start(10);
-    QTimer::singleShot(0, &window, [&] {
-        auto* target = control<QWidget>(&window, click);
-        clickThroughWindow(target, qobject_cast<QRadioButton*>(target) ? QPoint(8, 6) : QPoint());
-    });
-    QTimer failSafe;
-    connect(&failSafe, &QTimer::timeout, qApp, [] { QApplication::exit(99); });
-    failSafe.start(10000);
+    QTimer::singleShot(0, &window, [&] { act(&window); });
+    ErrorBoxWatcher watcher;
+    QCOMPARE(QApplication::exec(), HandlerGuard::kErrorExitCode);
+    QCOMPARE(watcher.text, message);
+    QCOMPARE(state.LineColor, expected.LineColor);
+    QCOMPARE(state.CurLine, expected.CurLine);
+    QCOMPARE(state.LimitDivisor, expected.LimitDivisor);
+    for (int band = 1; band <= 4; ++band) {
+        const auto* frame = control<BandFrame>(&window, QString("picLine_%1").arg(band));
+        QCOMPARE(frame->picture()->y(), 13 * (shownCodes[band - 1] - 11));
+    }
+    // No error here happens after the value was shown.
+    QCOMPARE(control<QLabel>(&window, "lblResistor")->text(), valueText);
+}
 
-    QCOMPARE(QApplication::exec(), ResistorApplication::kRunTimeErrorExitCode);
-    QCOMPARE(reported, message);
+void TestErrorReport::errorDuringTheSplashKeepsTheMainWindowHidden()
+{
+    FrmGeneral window;
+    QTimer::singleShot(0, &window, &FrmGeneral::loadAndShow);
+    // Some handler fails while the splash window is up.
+    QTimer::singleShot(200, qApp, HandlerGuard::guarded([] {
+                           QVERIFY(QApplication::activeModalWidget());
+                           throw RunTimeError(RunTimeError::Kind::Overflow);
+                       }));
+    ErrorBoxWatcher watcher;
+    QCOMPARE(QApplication::exec(), HandlerGuard::kErrorExitCode);
+    QCOMPARE(watcher.text, kOverflow);
+    QCoreApplication::processEvents();
+    QVERIFY(!window.isVisible());
+    // Loading stopped where the splash window returned: the state was never set.
+    QCOMPARE(window.bandState().CurLine, std::int16_t(0));
 }
 
 int main(int argc, char* argv[])

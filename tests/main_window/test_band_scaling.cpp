@@ -34,7 +34,7 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
     FrmGeneral window;
     BandState state;
     state.setInitial();
-    window.setBandStateForTest(state);
+    FrmGeneralTestAccess::state(window) = state;
     for (int band = 1; band <= 4; ++band) {
         window.picLineColor_Click(std::int16_t(band));
         window.swcColor_Click(std::int16_t(code));

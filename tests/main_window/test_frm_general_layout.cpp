@@ -220,7 +220,7 @@ void TestFrmGeneralLayout::stripTopAndCellForEveryCode()
     QFETCH(int, code);
     BandState state;
     state.setInitial();
-    window.setBandStateForTest(state);
+    FrmGeneralTestAccess::state(window) = state;
     const QImage strip = artwork::load(artwork::strip);
     for (int band = 1; band <= 4; ++band) {
         window.picLineColor_Click(static_cast<std::int16_t>(band));
@@ -242,7 +242,7 @@ void TestFrmGeneralLayout::rightColumnIsFrameAndDoesNothing()
     FrmGeneral shown;
     BandState state;
     state.setInitial();
-    shown.setBandStateForTest(state);
+    FrmGeneralTestAccess::state(shown) = state;
     shown.show();
     QVERIFY(QTest::qWaitForWindowExposed(&shown));
 
@@ -287,7 +287,7 @@ void TestFrmGeneralLayout::valueTextsAlwaysFit()
             for (int unit : {0, 3, 6}) {
                 state.LineColor = {0, std::int16_t(first), 9, std::int16_t(multiplier), 11};
                 state.CurLine = 1;
-                window.setBandStateForTest(state);
+                FrmGeneralTestAccess::state(window) = state;
                 window.btnLimit_Click(std::int16_t(unit)); // recomputes the texts
                 const QString text = label->text();
                 QFont design = label->font();

@@ -3,6 +3,8 @@
 // Helpers that drive the real windows the way a user does: find controls by their object
 // names, click them through the window system, and dismiss the splash window.
 
+#include "frm_general.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
@@ -14,6 +16,13 @@
 #include <qpa/qplatformintegration.h>
 
 #include <cmath>
+
+// What tests reach inside the main window: states that no click can produce.
+class FrmGeneralTestAccess
+{
+public:
+    static BandState& state(FrmGeneral& window) { return window.state_; }
+};
 
 // The control with the given object name, or a test failure.
 template <typename Control> Control* control(const QWidget* window, const QString& name)
