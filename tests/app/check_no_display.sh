@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Runs the program where there is no display to show its window on, as a user might from a text
+# console or an ssh session: once with no display named at all, once with DISPLAY naming a
+# display that is not there. Each run must end with exit code 1 (not an abort with a core dump),
+# write exactly one line to standard error that says there is no display, and nothing to
+# standard output.
+#
+#   bash tests/app/check_no_display.sh PROGRAM
+set -uo pipefail
+[ $# -eq 1 ] || { sed -n '2,8p' "$0" >&2; exit 2; }
+program=$1
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# No core file from a run that aborts after all: the exit code already tells.
+ulimit -c 0
+
+# A display number with neither a socket nor a lock file: no X server answers there.
+absent=200
+while [ -e "/tmp/.X11-unix/X$absent" ] || [ -e "/tmp/.X$absent-lock" ]; do
+    absent=$((absent + 1))
+done
+
+failures=0
+# check NAME ENV-ARGS...: runs the program under `env ENV-ARGS...` and checks what it did.
+check() {
+    local name=$1
+    shift
+    local code=0
+    # The timeout only stops a program that, wrongly, found something to show a window on.
+    timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$program" \
+        >"$scratch/out" 2>"$scratch/err" </dev/null || code=$?
+    local problems=()
+    [ "$code" -eq 1 ] || problems+=("exit code $code, expected 1")
+    [ -s "$scratch/out" ] && problems+=("standard output is not empty")
+    local lines
+    lines=$(wc -l <"$scratch/err")
+    [ "$lines" -eq 1 ] || problems+=("$lines lines on standard error, expected 1")
+    grep -q 'нет дисплея' "$scratch/err" || problems+=("standard error does not say «нет дисплея»")
+    if [ ${#problems[@]} -eq 0 ]; then
+        echo "ok: $name: $(cat "$scratch/err")"
+    else
+        failures=$((failures + 1))
+        echo "FAIL: $name:" >&2
+        printf '  %s\n' "${problems[@]}" >&2
+        echo "  standard error:" >&2
+        sed 's/^/    /' "$scratch/err" >&2
+        echo "  standard output:" >&2
+        sed 's/^/    /' "$scratch/out" >&2
+    fi
+}
+
+check "no display named"
+check "DISPLAY=:$absent, which is not there" DISPLAY=":$absent"
+
+exit $((failures > 0))
