@@ -1,6 +1,7 @@
 // The main window as the user drives it: start-up, band selection, colours, units, the order
 // in which the value labels are written, and the exit.
 #include "band_frame.h"
+#include "colour_code.h"
 #include "frm_general.h"
 #include "resistance_texts.h"
 #include "window_driver.h"
@@ -64,6 +65,8 @@ private slots:
     void reselectingTheSelectedBandChangesNothing();
     void clicks_data();
     void clicks();
+    void colourRowTakesTheClickAnywhere_data();
+    void colourRowTakesTheClickAnywhere();
     void unitClickChangesOnlyTheValueLabels();
     void valueLabelIsWrittenFirst_data();
     void valueLabelIsWrittenFirst();
@@ -190,6 +193,37 @@ void TestFrmGeneralBehaviour::clicks()
     QCOMPARE(d.tops, tops);
     QCOMPARE(d.texts[1], value);
     QCOMPARE(d.texts[2], unitAndTolerance);
+}
+
+void TestFrmGeneralBehaviour::colourRowTakesTheClickAnywhere_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<int>("x");
+    for (int code = 0; code < 12; ++code)
+        // The row is 93 px wide: its left end, its middle, its right end (past every caption).
+        for (int x : {0, 46, 92})
+            // Band 4 takes only silver and gold, the others only black to white.
+            for (int band : {1, 4})
+                QTest::addRow("%s, band %d, x %d", colourCode(code).name, band, x)
+                    << code << band << x;
+}
+
+void TestFrmGeneralBehaviour::colourRowTakesTheClickAnywhere()
+{
+    QFETCH(int, code);
+    QFETCH(int, band);
+    QFETCH(int, x);
+    click(QString("picLineColor_%1").arg(band));
+    const BandState before = window->bandState();
+    auto* row = control<QRadioButton>(window, QString("swcColor_%1").arg(code));
+    QCOMPARE(row->width(), 93);
+    clickThroughWindow(row, QPoint(x, row->height() / 2));
+    const bool offered = band == 4 ? code >= 10 : code <= 9;
+    QCOMPARE(window->bandState().LineColor[band], offered ? code : before.LineColor[band]);
+    QCOMPARE(row->isChecked(), offered || before.LineColor[band] == code);
+    const QString wrong = DisplayAgreement(window).disagreement();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 void TestFrmGeneralBehaviour::unitClickChangesOnlyTheValueLabels()

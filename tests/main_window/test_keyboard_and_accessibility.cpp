@@ -1,6 +1,7 @@
 // Everything the mouse does can be done from the keyboard, and a screen reader is told what
 // each control is and what it shows.
 #include "band_frame.h"
+#include "colour_code.h"
 #include "frm_general.h"
 #include "window_driver.h"
 
@@ -45,6 +46,8 @@ private slots:
     void controlsAreNamedForScreenReaders();
     void colourButtonStatesAreExposed();
     void bandNameFollowsItsColourAndIsAnnounced();
+    void accessibleActionsKeepTheDisplayInStep_data();
+    void accessibleActionsKeepTheDisplayInStep();
 
 private:
     QString focused() const { return QApplication::focusWidget()->objectName(); }
@@ -256,6 +259,63 @@ void TestKeyboardAndAccessibility::bandNameFollowsItsColourAndIsAnnounced()
     QVERIFY(accessibilityEvents.contains({"lblResistor", QAccessible::NameChanged}));
     // A band whose colour did not change is not announced again.
     QVERIFY(!accessibilityEvents.contains({"picLineColor_1", QAccessible::NameChanged}));
+}
+
+void TestKeyboardAndAccessibility::accessibleActionsKeepTheDisplayInStep_data()
+{
+    QTest::addColumn<int>("band"); // selected first
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("code");    // the colour the band should have afterwards, or -1
+    QTest::addColumn<int>("divisor"); // the unit afterwards, or -1
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    const QString press = QAccessibleActionInterface::pressAction();
+    // A colour button offers its toggle action (a disabled one none, but a client may still
+    // send it).
+    for (int code = 0; code < 12; ++code)
+        for (int band : {2, 4}) {
+            const int offered = (band == 4) == (code >= 10);
+            const int unchanged = band == 4 ? 11 : 2;
+            const char* colour = colourCode(code).name;
+            QTest::addRow("toggle %s, band %d", colour, band)
+                << band << QString("swcColor_%1").arg(code) << toggle
+                << (offered ? code : unchanged) << -1;
+        }
+    for (auto [unit, divisor] : {std::pair{0, 1}, {3, 1000}, {6, 1000000}})
+        QTest::addRow("press unit %d", unit)
+            << 1 << QString("btnLimit_%1").arg(unit) << press << -1 << divisor;
+    for (int band = 1; band <= 4; ++band) {
+        QTest::addRow("press band picture %d", band)
+            << 2 << QString("picLineColor_%1").arg(band) << press << -1 << -1;
+        QTest::addRow("press band frame %d", band)
+            << 2 << QString("picLine_%1").arg(band) << press << -1 << -1;
+    }
+}
+
+void TestKeyboardAndAccessibility::accessibleActionsKeepTheDisplayInStep()
+{
+    QFETCH(int, band);
+    QFETCH(QString, name);
+    QFETCH(QString, action);
+    QFETCH(int, code);
+    QFETCH(int, divisor);
+    window->picLineColor_Click(std::int16_t(band));
+    QAccessibleActionInterface* actions = accessible(window, name)->actionInterface();
+    QVERIFY(actions);
+    if (control<QWidget>(window, name)->isEnabled())
+        QVERIFY(actions->actionNames().contains(action));
+    actions->doAction(action);
+
+    // A press animates the button and clicks it a moment later.
+    const int selected = name.startsWith("picLine") ? name.section('_', 1).toInt() : band;
+    QTRY_COMPARE(int(window->bandState().CurLine), selected);
+    if (code >= 0)
+        QTRY_COMPARE(int(window->bandState().LineColor[band]), code);
+    if (divisor >= 0)
+        QTRY_COMPARE(int(window->bandState().LimitDivisor), divisor);
+    QTest::qWait(0);
+    const QString wrong = DisplayAgreement(window).disagreement();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 QTEST_MAIN(TestKeyboardAndAccessibility)

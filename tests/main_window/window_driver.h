@@ -5,8 +5,10 @@
 
 #include "frm_general.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -15,6 +17,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <array>
 #include <cmath>
 
 // What tests reach inside the main window: states that no click can produce.
@@ -103,3 +106,107 @@ inline void deliverAccessibilityEventsTo(QAccessible::UpdateHandler handler)
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
     QAccessible::installUpdateHandler(handler);
 }
+
+// The texts the window must show for a band state that clicks can reach (bands 1 to 3 black to
+// white, the three units), worked out here without the program's number conversions: the
+// digits times 10 to the multiplier, divided by the unit's divisor in exact decimal arithmetic.
+struct ExpectedTexts {
+    QString value;
+    QString unitAndTolerance;
+};
+
+inline ExpectedTexts expectedTexts(const BandState& state)
+{
+    for (int band = 1; band <= 3; ++band)
+        if (state.LineColor[band] < 0 || state.LineColor[band] > 9)
+            qFatal("band %d has code %d, which no click gives", band, state.LineColor[band]);
+    int divisorDigits = 0;
+    const char* unit = nullptr;
+    switch (state.LimitDivisor) {
+    case 1:
+        unit = "Om";
+        break;
+    case 1000:
+        unit = "kOm";
+        divisorDigits = 3;
+        break;
+    case 1000000:
+        unit = "mOm";
+        divisorDigits = 6;
+        break;
+    default:
+        qFatal("divisor %d is no unit", state.LimitDivisor);
+    }
+    // All digits of digits × 10^multiplier, then the point put divisorDigits from the right.
+    const int twoDigits = 10 * state.LineColor[1] + state.LineColor[2];
+    QString value;
+    if (twoDigits == 0) {
+        value = QStringLiteral(" 0");
+    } else {
+        const QString digits =
+            (QString::number(twoDigits) + QString(state.LineColor[3], QLatin1Char('0')))
+                .rightJustified(divisorDigits + 1, QLatin1Char('0'));
+        const QString whole = digits.left(digits.size() - divisorDigits);
+        QString fraction = digits.right(divisorDigits);
+        while (fraction.endsWith(QLatin1Char('0')))
+            fraction.chop(1);
+        // Below 1 the text starts "0." without a blank; from 1 on, a blank stands for the sign.
+        value = (whole == QLatin1String("0") ? QStringLiteral("0") : QLatin1Char(' ') + whole) +
+                (fraction.isEmpty() ? QString() : QLatin1Char('.') + fraction);
+    }
+    const QString tolerance =
+        state.LineColor[4] == 10 ? QStringLiteral("±10%") : QStringLiteral("±5%");
+    return {value, QString::fromLatin1(unit) + QLatin1Char(' ') + tolerance};
+}
+
+// The main window's display, looked up once, compared with its band state: the band pictures
+// with LineColor, the checked colour and lblLine with CurLine, the enabled colours with the band
+// kind, both value labels with the texts worked out above. An empty text means they agree.
+class DisplayAgreement
+{
+public:
+    explicit DisplayAgreement(FrmGeneral* window) : window_(window)
+    {
+        for (int band = 1; band <= 4; ++band)
+            pictures_[band] = control<QWidget>(window, QStringLiteral("picLineColor_%1").arg(band));
+        for (int code = 0; code < 12; ++code)
+            colours_[code] =
+                control<QAbstractButton>(window, QStringLiteral("swcColor_%1").arg(code));
+        lblLine_ = control<QLabel>(window, QStringLiteral("lblLine"));
+        lblResistor_ = control<QLabel>(window, QStringLiteral("lblResistor"));
+        lblLimit_ = control<QLabel>(window, QStringLiteral("lblLimit"));
+    }
+
+    QString disagreement() const
+    {
+        const BandState& state = window_->bandState();
+        // One strip cell is 13 px; gold (11) is the top cell.
+        for (int band = 1; band <= 4; ++band)
+            if (pictures_[band]->y() != 13 * (state.LineColor[band] - 11))
+                return QStringLiteral("band picture %1").arg(band);
+        for (int code = 0; code < 12; ++code) {
+            if (colours_[code]->isChecked() != (code == state.LineColor[state.CurLine]))
+                return QStringLiteral("checked colour %1").arg(code);
+            if (colours_[code]->isEnabled() != (state.CurLine == 4 ? code >= 10 : code <= 9))
+                return QStringLiteral("enabled colour %1").arg(code);
+        }
+        if (lblLine_->text() != QStringLiteral("Метка %1").arg(state.CurLine))
+            return QStringLiteral("lblLine");
+        const ExpectedTexts texts = expectedTexts(state);
+        if (lblResistor_->text() != texts.value)
+            return QStringLiteral("lblResistor shows \"%1\", not \"%2\"")
+                .arg(lblResistor_->text(), texts.value);
+        if (lblLimit_->text() != texts.unitAndTolerance)
+            return QStringLiteral("lblLimit shows \"%1\", not \"%2\"")
+                .arg(lblLimit_->text(), texts.unitAndTolerance);
+        return {};
+    }
+
+private:
+    FrmGeneral* window_;
+    std::array<QWidget*, 5> pictures_{};
+    std::array<QAbstractButton*, 12> colours_{};
+    QLabel* lblLine_ = nullptr;
+    QLabel* lblResistor_ = nullptr;
+    QLabel* lblLimit_ = nullptr;
+};
