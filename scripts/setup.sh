@@ -15,6 +15,7 @@ RESISTOR_PACKAGES=(
     desktop-file-utils appstream     # validating the desktop entry and the metainfo
     dpkg-dev file                    # the package's dependencies (dpkg-shlibdeps)
     llvm-14                          # llvm-rc, checking the Windows resource file
+    xvfb xfwm4 dbus wmctrl xdotool x11-utils # closing the program through a window manager
 )
 
 resistor_as_root() {

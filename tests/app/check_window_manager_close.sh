@@ -1,0 +1,151 @@
+#!/usr/bin/env bash
+# Closes the real program the way a user's close box does: through the window manager, which
+# sends the window a WM_DELETE_WINDOW message. On a private virtual display with xfwm4:
+#   1. the close request sent to the splash window is ignored: the splash stays and the program
+#      runs on;
+#   2. a click dismisses the splash and the main window appears;
+#   3. the close request sent to the main window ends the program within a few seconds, with
+#      exit code 0.
+#
+#   bash tests/app/check_window_manager_close.sh PROGRAM
+#
+# Needs Xvfb, xfwm4, dbus-run-session, wmctrl, xdotool, xwininfo and xprop.
+set -euo pipefail
+[ $# -eq 1 ] || { sed -n '2,12p' "$0" >&2; exit 2; }
+program=$1
+
+scratch=$(mktemp -d)
+xvfb='' wm='' app=''
+cleanup() {
+    [ -n "$app" ] && kill "$app" 2>/dev/null || true
+    [ -n "$app" ] && wait "$app" 2>/dev/null || true
+    # The window manager ends with its display, and dbus-run-session then ends its bus.
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
+    [ -n "$xvfb" ] && wait "$xvfb" 2>/dev/null || true
+    if [ -n "$wm" ]; then
+        for _ in $(seq 50); do
+            kill -0 "$wm" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$wm" 2>/dev/null || true
+        wait "$wm" 2>/dev/null || true
+    fi
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -s "$scratch/app.err" ]; then
+        echo "the program's standard error:" >&2
+        sed 's/^/    /' "$scratch/app.err" >&2
+    fi
+    exit 1
+}
+pass() { echo "ok: $*"; }
+
+# Milliseconds since the epoch.
+now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
+
+# --- A private display with a window manager ---------------------------------------------------
+
+# Xvfb picks a free display number itself and writes it to the file descriptor given.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do
+    [ -s "$scratch/display" ] && break
+    kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start"
+    sleep 0.1
+done
+[ -s "$scratch/display" ] || fail "Xvfb gave no display number"
+export DISPLAY=":$(head -n 1 "$scratch/display")"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM
+export NO_AT_BRIDGE=1 XDG_RUNTIME_DIR="$scratch/run"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+dbus-run-session -- xfwm4 --compositor=off >/dev/null 2>&1 &
+wm=$!
+# The window manager is ready once it has announced itself on the root window.
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "xfwm4 did not start"
+
+# --- The program's windows ------------------------------------------------------------------
+
+"$program" >"$scratch/app.out" 2>"$scratch/app.err" &
+app=$!
+
+# geometry WINDOW: "X Y WIDTH HEIGHT" of the window's inside while it is shown, else nothing.
+# (xdotool's own geometry is wrong under xfwm4, which reparents the window into its frame.)
+geometry() {
+    xwininfo -id "$1" 2>/dev/null | awk '
+        /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } /Map State: IsViewable/ { v = 1 }
+        END { if (v) print x, y, w, h }'
+}
+
+# wait_for_window SECONDS WIDTH HEIGHT [TITLE-PATTERN]: prints the id of a shown window of the
+# program with that inside size (and title) as soon as there is one.
+wait_for_window() {
+    local deadline=$(($(now_ms) + $1 * 1000)) win g
+    local name=(--name "${4:-.*}")
+    while [ "$(now_ms)" -lt "$deadline" ]; do
+        for win in $(xdotool search --all --onlyvisible --pid "$app" "${name[@]}" 2>/dev/null || true); do
+            g=$(geometry "$win")
+            [ -n "$g" ] && [ "${g#* * }" = "$2 $3" ] && { echo "$win"; return 0; }
+        done
+        kill -0 "$app" 2>/dev/null || return 1
+        sleep 0.05
+    done
+    return 1
+}
+
+# still_shown_after SECONDS WINDOW: the program runs on and the window stays shown that long.
+still_shown_after() {
+    local deadline=$(($(now_ms) + $1 * 1000))
+    while [ "$(now_ms)" -lt "$deadline" ]; do
+        kill -0 "$app" 2>/dev/null || return 1
+        [ -n "$(geometry "$2")" ] || return 1
+        sleep 0.05
+    done
+}
+
+# ended_within SECONDS: succeeds once the program has ended, with its exit code in $code.
+ended_within() {
+    local deadline=$(($(now_ms) + $1 * 1000))
+    while [ "$(now_ms)" -lt "$deadline" ]; do
+        if ! kill -0 "$app" 2>/dev/null; then
+            code=0
+            wait "$app" || code=$?
+            app=''
+            return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# The splash window, frameless, at the picture's size.
+splash=$(wait_for_window 20 273 310) || fail "no splash window of 273 × 310 appeared"
+pass "splash window shown"
+
+# The window manager's close on the splash: ignored. The check ends well before the splash's own
+# five-second timer would hide it.
+wmctrl -i -c "$splash"
+still_shown_after 1 "$splash" || fail "the window manager's close ended the splash window or the program"
+pass "the window manager's close leaves the splash window and the program running"
+
+read -r x y w h <<<"$(geometry "$splash")"
+xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+main=$(wait_for_window 10 505 274 'Программа расшифровки') ||
+    fail "no main window appeared after the click on the splash window"
+pass "main window shown after the click"
+
+closed_at=$(now_ms)
+wmctrl -i -c "$main"
+ended_within 5 || fail "the program still runs 5 s after the window manager's close of the main window"
+[ "$code" -eq 0 ] || fail "the program ended with exit code $code after the window manager's close"
+[ -s "$scratch/app.out" ] && fail "the program wrote to standard output: $(cat "$scratch/app.out")"
+pass "the window manager's close of the main window ended the program with exit code 0 in $(($(now_ms) - closed_at)) ms"
