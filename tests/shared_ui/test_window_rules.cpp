@@ -1,0 +1,109 @@
+// Where the windows go on the screen, and that they keep their size whatever a window manager
+// asks of them.
+#include "frm_general.h"
+#include "frm_logo.h"
+#include "window_rules.h"
+
+#include <QScreen>
+#include <QtTest>
+
+class TestWindowRules : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void centredPosition_data();
+    void centredPosition();
+    void windowsStayOnTheScreen();
+    void windowsKeepTheirSize_data();
+    void windowsKeepTheirSize();
+};
+
+void TestWindowRules::centredPosition_data()
+{
+    QTest::addColumn<QRect>("screen");
+    QTest::addColumn<QRect>("available");
+    QTest::addColumn<QSize>("outer");
+    QTest::addColumn<QPoint>("expected");
+
+    const QRect screen(0, 0, 1280, 1024);
+    // Windows that fit are centred on the whole screen, a task bar or panel notwithstanding.
+    QTest::newRow("main window") << screen << screen << QSize(515, 308) << QPoint(383, 358);
+    QTest::newRow("splash") << screen << QRect(0, 0, 1280, 984) << QSize(273, 310)
+                            << QPoint(504, 357);
+    QTest::newRow("half a pixel rounds") << screen << screen << QSize(274, 311) << QPoint(503, 357);
+    QTest::newRow("second screen") << QRect(1280, 0, 1920, 1080) << QRect(1280, 0, 1920, 1080)
+                                   << QSize(515, 308) << QPoint(1983, 386);
+    // Larger than the screen: never left of or above the available area.
+    QTest::newRow("main window at 300 %")
+        << QRect(0, 0, 427, 341) << QRect(0, 0, 427, 341) << QSize(1545, 924) << QPoint(0, 0);
+    QTest::newRow("too wide only") << screen << screen << QSize(1400, 300) << QPoint(0, 362);
+    QTest::newRow("too tall, panel at the top")
+        << screen << QRect(0, 30, 1280, 994) << QSize(500, 1100) << QPoint(390, 30);
+    QTest::newRow("too large, screen to the left of the primary")
+        << QRect(-800, 0, 800, 600) << QRect(-800, 0, 800, 570) << QSize(900, 700)
+        << QPoint(-800, 0);
+}
+
+void TestWindowRules::centredPosition()
+{
+    QFETCH(QRect, screen);
+    QFETCH(QRect, available);
+    QFETCH(QSize, outer);
+    QFETCH(QPoint, expected);
+    QCOMPARE(::centredPosition(screen, available, outer), expected);
+}
+
+void TestWindowRules::windowsStayOnTheScreen()
+{
+    FrmLogo logo;
+    FrmGeneral window;
+    for (QWidget* shown : {static_cast<QWidget*>(&logo), static_cast<QWidget*>(&window)}) {
+        shown->show();
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        // By the outer size, now that the frame is known, as the windows do it themselves.
+        centreOnScreen(shown, shown->frameGeometry().size());
+        const QRect available = shown->screen()->availableGeometry();
+        const QRect outer = shown->frameGeometry();
+        QVERIFY2(outer.left() >= available.left() && outer.top() >= available.top(),
+                 qPrintable(QString("%1 at (%2, %3)")
+                                .arg(shown->objectName())
+                                .arg(outer.left())
+                                .arg(outer.top())));
+        // A window that fits is centred.
+        if (outer.width() <= available.width())
+            QVERIFY(qAbs(outer.center().x() - shown->screen()->geometry().center().x()) <= 1);
+    }
+}
+
+void TestWindowRules::windowsKeepTheirSize_data()
+{
+    QTest::addColumn<bool>("splash");
+    QTest::addColumn<int>("state");
+    QTest::newRow("main window full-screen") << false << int(Qt::WindowFullScreen);
+    QTest::newRow("main window maximised") << false << int(Qt::WindowMaximized);
+    QTest::newRow("splash full-screen") << true << int(Qt::WindowFullScreen);
+    QTest::newRow("splash maximised") << true << int(Qt::WindowMaximized);
+}
+
+void TestWindowRules::windowsKeepTheirSize()
+{
+    QFETCH(bool, splash);
+    QFETCH(int, state);
+    FrmLogo logo;
+    FrmGeneral main;
+    QWidget* window = splash ? static_cast<QWidget*>(&logo) : static_cast<QWidget*>(&main);
+    const QSize size = splash ? QSize(273, 310) : QSize(505, 274);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QCOMPARE(window->size(), size);
+
+    // What a window manager does when asked for full screen or a maximised window.
+    window->windowHandle()->setWindowStates(Qt::WindowStates(state));
+    QTRY_COMPARE(window->windowState(), Qt::WindowNoState);
+    QTRY_COMPARE(window->size(), size);
+    QTRY_COMPARE(window->windowHandle()->size(), size);
+}
+
+QTEST_MAIN(TestWindowRules)
+#include "test_window_rules.moc"
