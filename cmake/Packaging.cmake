@@ -27,7 +27,5 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 # dpkg-shlibdeps (package dpkg-dev, with `file`) works out the Qt and C++ runtime packages from
 # the executable; the platform plugins come with libqt6gui6, one of them.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The labels ask for Arial; Liberation Sans has its metrics and the Cyrillic letters.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
 
 include(CPack)
