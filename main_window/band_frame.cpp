@@ -5,7 +5,6 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -15,73 +14,56 @@ using namespace FrmGeneralLayout;
 namespace
 {
 
-// To assistive technology a band frame and a band picture are buttons that select the band.
-class BandAccessible : public QAccessibleWidget
+// A band picture to assistive technology: a button that selects its band, checked while the
+// band is being edited, whose extent is the one cell that shows, not the whole strip.
+class BandPictureAccessible : public QAccessibleWidget
 {
 public:
-    explicit BandAccessible(QWidget* band) : QAccessibleWidget(band, QAccessible::Button) {}
-
-    QStringList actionNames() const override
+    explicit BandPictureAccessible(BandPicture* picture)
+        : QAccessibleWidget(picture, QAccessible::Button)
     {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
     }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = picture()->isChecked();
+        return state;
+    }
+
+    QRect rect() const override
+    {
+        const QRect cell = picture()->visibleCell();
+        return QRect(picture()->mapToGlobal(cell.topLeft()), cell.size());
+    }
+
+    QStringList actionNames() const override { return {pressAction(), toggleAction()}; }
 
     void doAction(const QString& action) override
     {
-        if (action != pressAction())
-            QAccessibleWidget::doAction(action);
-        else if (auto* frame = qobject_cast<BandFrame*>(widget()))
-            frame->press();
-        else if (auto* picture = qobject_cast<BandPicture*>(widget()))
-            picture->press();
+        // Both select the band; a selected band stays selected.
+        if ((action == pressAction() || action == toggleAction()) && picture()->isEnabled())
+            picture()->click();
     }
+
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        return action == pressAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
+    }
+
+private:
+    BandPicture* picture() const { return static_cast<BandPicture*>(widget()); }
 };
 
 QAccessibleInterface* bandAccessibleFactory(const QString& className, QObject* object)
 {
-    if (className == QLatin1String("BandFrame") || className == QLatin1String("BandPicture"))
-        return new BandAccessible(static_cast<QWidget*>(object));
+    if (className == QLatin1String("BandFrame"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    if (className == QLatin1String("BandPicture"))
+        return new BandPictureAccessible(static_cast<BandPicture*>(object));
     return nullptr;
 }
-
-} // namespace
-
-BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
-    : QWidget(parent), picture_(new BandPicture(strip, this))
-{
-    setObjectName(QStringLiteral("picLine_%1").arg(band));
-    picture_->setObjectName(QStringLiteral("picLineColor_%1").arg(band));
-    setGeometry(pixelRect({kPicLineLeft, kPicLineTops[static_cast<std::size_t>(band)],
-                           kPicLineWidth, kPicLineHeight}));
-    setAutoFillBackground(true);
-    setBackgroundRole(QPalette::Button);
-    setFocusPolicy(Qt::StrongFocus);
-    static const bool factoryInstalled = (QAccessible::installFactory(bandAccessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
-}
-
-void BandFrame::press()
-{
-    picture_->press();
-}
-
-void BandFrame::setPictureTop(float units)
-{
-    const double pixels = std::round(static_cast<double>(units) * height());
-    // A top that no widget coordinate can hold is refused like any impossible move.
-    if (!(std::fabs(pixels) <= 1e6))
-        throw RunTimeError(RunTimeError::Kind::Overflow);
-    picture_->move(0, static_cast<int>(pixels));
-}
-
-bool BandFrame::showsFocusCue() const
-{
-    return (hasFocus() || picture_->hasFocus()) &&
-           window()->testAttribute(Qt::WA_KeyboardFocusChange);
-}
-
-namespace
-{
 
 // Space and Enter on a band do what a click on its picture does. Any key shows that the user
 // works with the keyboard, which makes the focus cue appear.
@@ -103,23 +85,62 @@ bool activatesBand(QWidget* band, QKeyEvent* event)
 
 } // namespace
 
+BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
+    : QWidget(parent), picture_(new BandPicture(strip, this))
+{
+    setObjectName(QStringLiteral("picLine_%1").arg(band));
+    picture_->setObjectName(QStringLiteral("picLineColor_%1").arg(band));
+    setGeometry(pixelRect({kPicLineLeft, kPicLineTops[static_cast<std::size_t>(band)],
+                           kPicLineWidth, kPicLineHeight}));
+    setAutoFillBackground(true);
+    setBackgroundRole(QPalette::Button);
+    setFocusPolicy(Qt::StrongFocus);
+    static const bool factoryInstalled = (QAccessible::installFactory(bandAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
+}
+
+void BandFrame::setPictureTop(float units)
+{
+    const double pixels = std::round(static_cast<double>(units) * height());
+    // A top that no widget coordinate can hold is refused like any impossible move.
+    if (!(std::fabs(pixels) <= 1e6))
+        throw RunTimeError(RunTimeError::Kind::Overflow);
+    picture_->move(0, static_cast<int>(pixels));
+    // Assistive technology learns where the band's cell now is.
+    QAccessibleEvent moved(picture_, QAccessible::LocationChanged);
+    QAccessible::updateAccessibility(&moved);
+}
+
+bool BandFrame::showsFocusCue() const
+{
+    return (hasFocus() || picture_->hasFocus()) &&
+           window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
 void BandFrame::keyPressEvent(QKeyEvent* event)
 {
     if (activatesBand(this, event))
-        press();
+        picture_->click();
     else
         QWidget::keyPressEvent(event);
 }
 
-float BandFrame::pictureTop() const
-{
-    return static_cast<float>(picture_->y()) / static_cast<float>(height());
-}
-
-BandPicture::BandPicture(const QPixmap& strip, QWidget* frame) : QWidget(frame), strip_(strip)
+BandPicture::BandPicture(const QPixmap& strip, QWidget* frame)
+    : QAbstractButton(frame), strip_(strip)
 {
     setGeometry(QRect(QPoint(0, 0), pixelSize(kPicLineColorWidth, kPicLineColorHeight)));
     setFocusPolicy(Qt::StrongFocus);
+    setCheckable(true);
+}
+
+QRect BandPicture::visibleCell() const
+{
+    return rect() & QRect(-pos(), parentWidget()->size());
+}
+
+bool BandPicture::hitButton(const QPoint& pos) const
+{
+    return visibleCell().contains(pos);
 }
 
 void BandPicture::paintEvent(QPaintEvent*)
@@ -127,7 +148,7 @@ void BandPicture::paintEvent(QPaintEvent*)
     // Paint only the part of the strip that lies inside the frame, straight from its source
     // rectangle: moving a fully painted strip under the frame's clip lets rows of the
     // neighbouring cell show at fractional scale factors.
-    const QRect visible = rect() & QRect(-pos(), parentWidget()->size());
+    const QRect visible = visibleCell();
     if (visible.isEmpty())
         return;
     const qreal ratio = strip_.devicePixelRatio();
@@ -140,18 +161,7 @@ void BandPicture::paintEvent(QPaintEvent*)
 void BandPicture::keyPressEvent(QKeyEvent* event)
 {
     if (activatesBand(this, event))
-        press();
+        click();
     else
-        QWidget::keyPressEvent(event);
-}
-
-void BandPicture::mousePressEvent(QMouseEvent* event)
-{
-    click_.press(event);
-}
-
-void BandPicture::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (click_.release(event, rect()))
-        emit clicked();
+        QAbstractButton::keyPressEvent(event);
 }

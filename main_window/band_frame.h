@@ -1,7 +1,6 @@
 #pragma once
 
-#include "window_rules.h"
-
+#include <QAbstractButton>
 #include <QPixmap>
 #include <QWidget>
 
@@ -10,7 +9,8 @@ class BandPicture;
 // A band frame (picLine): a one-cell-high window onto its band picture, laid across the
 // resistor body. Its vertical unit is its own height, one cell of the colour strip, so the
 // band picture's top is set in cells. It clips the picture; its rightmost pixel column, which
-// the picture does not cover, shows the frame's own background.
+// the picture does not cover, shows the frame's own background. To assistive technology it is
+// the band's grouping, named after the band; its picture is the band's one button.
 class BandFrame : public QWidget
 {
     Q_OBJECT
@@ -22,10 +22,6 @@ public:
 
     // Moves the band picture so that its top lies `units` frame heights below the frame's top.
     void setPictureTop(float units);
-    float pictureTop() const;
-
-    // Does what a click on the band picture does.
-    void press();
 
     // Whether the frame or its picture has the focus and the user works with the keyboard,
     // so that the window marks the band.
@@ -39,27 +35,25 @@ private:
 };
 
 // A band picture (picLineColor): the colour strip, moved inside its frame so that the cell of
-// the band's colour is the one in view. Clicking it selects the band.
-class BandPicture : public QWidget
+// the band's colour is the one in view. Clicking it, or Space or Enter on it or on its frame,
+// selects the band. It is checked while its band is the one being edited; the window sets that
+// from the band state, a click alone never changes it.
+class BandPicture : public QAbstractButton
 {
     Q_OBJECT
 
 public:
     BandPicture(const QPixmap& strip, QWidget* frame);
 
-    void press() { emit clicked(); }
-
-signals:
-    // A click on the picture, or Space or Enter on it or on its frame.
-    void clicked();
+    // The part of the strip that shows inside the frame, in the picture's own coordinates.
+    QRect visibleCell() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
+    void nextCheckState() override {}
 
 private:
     QPixmap strip_;
-    ClickDetector click_;
 };

@@ -12,6 +12,7 @@
 #include "resistance_texts.h"
 #include "window_rules.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QFocusEvent>
@@ -26,6 +27,11 @@
 #include <array>
 
 using namespace FrmGeneralLayout;
+
+// One colour button per colour code, and one strip cell per colour, as tall as a band frame.
+static_assert(kSwcColorTops.size() == kColourCount);
+static_assert(artwork::stripSize.height() == kColourCount * pixelsFromTwips(kPicLineHeight));
+static_assert(pixelsFromTwips(kPicLineColorHeight) == artwork::stripSize.height());
 
 namespace
 {
@@ -58,6 +64,7 @@ const QColor kFocusArrowFill(Qt::white);
 const QColor kFocusArrowOutline(Qt::black);
 
 // What assistive technology reads for the controls whose caption alone says too little.
+const char kBandGroupName[] = "Полоса %1";          // band number
 const char kBandAccessibleName[] = "Полоса %1: %2"; // band number, colour name
 const char kBandUnknownColour[] = "код %1";
 const char kBandAccessibleDescription[] =
@@ -65,11 +72,14 @@ const char kBandAccessibleDescription[] =
 const char kPanelAccessibleName[] = "Цвет выбранной полосы";
 const char kValueAccessibleDescription[] = "Сопротивление";
 const char kUnitAccessibleDescription[] = "Единица измерения и допуск";
-struct UnitAccessibleName {
-    int index;
-    const char* name;
-};
-constexpr UnitAccessibleName kUnitAccessibleNames[] = {{0, "Омы"}, {3, "Килоомы"}, {6, "Мегаомы"}};
+
+// The main window to assistive technology: a frame named by its title, not a bare filler.
+QAccessibleInterface* windowAccessibleFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("FrmGeneral"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
 
 // The two arrows beside a band frame that point at it.
 std::array<QPolygonF, 2> focusArrows(const QRect& frame)
@@ -138,6 +148,9 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(pixelSize(kClientWidth, kClientHeight));
     setWindowIcon(pictures::windowIcon());
+    static const bool factoryInstalled =
+        (QAccessible::installFactory(windowAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
     QFont buttonFont = font();
     buttonFont.setFamily(fonts::family());
     buttonFont.setPointSizeF(kButtonPointSize);
@@ -157,18 +170,16 @@ FrmGeneral::~FrmGeneral()
 void FrmGeneral::createControls()
 {
     btnLimitGroup = new QButtonGroup(this);
-    for (const UnitButton& unit : kBtnLimitLefts) {
-        const DisplayUnit& displayUnit =
-            *std::find_if(kDisplayUnits.begin(), kDisplayUnits.end(),
-                          [&](const DisplayUnit& u) { return u.index == unit.index; });
-        auto* button = new QPushButton(QString::fromLatin1(displayUnit.caption), this);
-        button->setObjectName(QStringLiteral("btnLimit_%1").arg(unit.index));
+    for (const UnitButton& unit : kBtnLimit) {
+        const int index = unit.unit.index;
+        // The spoken name is the caption, so that "kOm" said to voice control reaches it; the
+        // Russian word for the unit is its description.
+        auto* button = new QPushButton(QString::fromLatin1(unit.unit.caption), this);
+        button->setObjectName(QStringLiteral("btnLimit_%1").arg(index));
         button->setGeometry(pixelRect({unit.left, kButtonTop, kButtonWidth, kButtonHeight}));
-        for (const UnitAccessibleName& spoken : kUnitAccessibleNames)
-            if (spoken.index == unit.index)
-                button->setAccessibleName(QString::fromUtf8(spoken.name));
-        btnLimitGroup->addButton(button, unit.index);
-        btnLimit.add(unit.index, button);
+        button->setAccessibleDescription(QString::fromUtf8(unit.spokenUnit));
+        btnLimitGroup->addButton(button, index);
+        btnLimit.add(index, button);
     }
     connect(btnLimitGroup, &QButtonGroup::idClicked, this, HandlerGuard::guarded([this](int id) {
                 btnLimit_Click(static_cast<std::int16_t>(id));
@@ -224,10 +235,11 @@ void FrmGeneral::createControls()
     const QPixmap strip = pictures::pixmap(artwork::strip, artwork::strip2x, devicePixelRatioF());
     for (int band = 1; band <= kBandCount; ++band) {
         auto* frame = new BandFrame(band, strip, this);
-        frame->setAccessibleDescription(QString::fromUtf8(kBandAccessibleDescription));
+        // Assistive technology meets each band once: the frame is the band's grouping, the
+        // picture its button, named after the band and its colour.
+        frame->setAccessibleName(QString::fromUtf8(kBandGroupName).arg(band));
         frame->picture()->setAccessibleDescription(QString::fromUtf8(kBandAccessibleDescription));
         // Until the band state is shown, every strip stands at its top cell, gold.
-        frame->setAccessibleName(bandAccessibleName(band, kGold));
         frame->picture()->setAccessibleName(bandAccessibleName(band, kGold));
         const auto index = static_cast<std::int16_t>(band);
         connect(frame->picture(), &BandPicture::clicked, this,
@@ -330,10 +342,8 @@ void FrmGeneral::ShowLines()
         picLine[band]->setPictureTop(stripTopInCells(code));
         // Renamed only when the colour changed, so a screen reader announces just that band.
         const QString spoken = bandAccessibleName(band, code);
-        if (picLine[band]->accessibleName() != spoken) {
-            picLine[band]->setAccessibleName(spoken);
+        if (picLineColor[band]->accessibleName() != spoken)
             picLineColor[band]->setAccessibleName(spoken);
-        }
     }
 }
 
@@ -342,6 +352,9 @@ void FrmGeneral::ShowCurrentLine()
     QRadioButton* colour = swcColor[state_.currentColour()];
     const QSignalBlocker programmaticCheck(swcColorGroup);
     colour->setChecked(true);
+    // The band being edited is the checked one, which assistive technology is told.
+    for (const auto& [band, picture] : picLineColor)
+        picture->setChecked(band == state_.CurLine);
     lblLine->setText(QString::fromUtf8(kBandCaption) +
                      QString::fromStdString(numberToText(state_.CurLine)));
 }

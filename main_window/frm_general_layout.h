@@ -1,5 +1,6 @@
 #pragma once
 
+#include "band_state.h"
 #include "twips.h"
 
 #include <array>
@@ -12,13 +13,19 @@ namespace FrmGeneralLayout
 inline constexpr int kClientWidth = 7575;  // 505 px
 inline constexpr int kClientHeight = 4110; // 274 px
 
-// Unit buttons along the top, indexed by the unit's power of ten; the exit button below the
+// Unit buttons along the top, one per display unit, each with its left edge and the Russian word
+// for its unit, which assistive technology reads after the caption; the exit button below the
 // last one.
 struct UnitButton {
-    int index;
+    const DisplayUnit& unit;
     int left;
+    const char* spokenUnit;
 };
-inline constexpr std::array<UnitButton, 3> kBtnLimitLefts = {{{0, 3600}, {3, 4920}, {6, 6240}}};
+inline constexpr std::array<UnitButton, 3> kBtnLimit = {{
+    {kDisplayUnits[0], 3600, "Омы"},
+    {kDisplayUnits[1], 4920, "Килоомы"},
+    {kDisplayUnits[2], 6240, "Мегаомы"},
+}};
 inline constexpr int kButtonTop = 180;
 inline constexpr int kButtonWidth = 1275;
 inline constexpr int kButtonHeight = 495;

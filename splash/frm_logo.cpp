@@ -15,6 +15,12 @@ FrmLogo::FrmLogo(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), Timer(new QTimer(this))
 {
     setObjectName(QStringLiteral("FrmLogo"));
+    // The window has no title; assistive technology names it after the program and says what
+    // its picture shows.
+    setAccessibleName(QStringLiteral("Резистор"));
+    setAccessibleDescription(
+        QStringLiteral("Заставка программы: надпись «Резистор для Linux, Windows и macOS» и "
+                       "два нарисованных резистора. Щелчок или пять секунд закрывают её."));
     setWindowIcon(pictures::windowIcon());
     picture_ = pictures::pixmap(artwork::splash, artwork::splash2x, devicePixelRatioF());
     setFixedSize(artwork::splashSize);

@@ -200,7 +200,7 @@ void TestFrmGeneralLayout::bandsBeforeLoadShowGold()
     const QImage strip = artwork::load(artwork::strip);
     for (int band = 1; band <= 4; ++band) {
         auto* frame = control<BandFrame>(&fresh, QString("picLine_%1").arg(band));
-        QCOMPARE(frame->pictureTop(), 0.0f);
+        QCOMPARE(pictureTopInCells(frame->picture()), 0.0f);
         const QImage seen = frame->grab().toImage();
         const QString difference = firstDifference(
             seen.copy(0, 0, 54, 13), strip.copy(0, artwork::stripCellTop(11), 54, 13));
@@ -226,7 +226,7 @@ void TestFrmGeneralLayout::stripTopAndCellForEveryCode()
         window.picLineColor_Click(static_cast<std::int16_t>(band));
         window.swcColor_Click(static_cast<std::int16_t>(code));
         auto* frame = control<BandFrame>(&window, QString("picLine_%1").arg(band));
-        QCOMPARE(frame->pictureTop(), float(code - 11));
+        QCOMPARE(pictureTopInCells(frame->picture()), float(code - 11));
         QCOMPARE(frame->picture()->y(), 13 * (code - 11));
         const QImage seen = frame->grab().toImage();
         QCOMPARE(seen.size(), QSize(55, 13));

@@ -46,6 +46,8 @@ private slots:
     void controlsAreNamedForScreenReaders();
     void colourButtonStatesAreExposed();
     void bandNameFollowsItsColourAndIsAnnounced();
+    void selectedBandIsCheckedAndAnnounced();
+    void bandExtentIsItsVisibleCell();
     void accessibleActionsKeepTheDisplayInStep_data();
     void accessibleActionsKeepTheDisplayInStep();
 
@@ -183,8 +185,9 @@ void TestKeyboardAndAccessibility::arrowsChooseAmongEnabledColours()
         QVERIFY2(allowedCodes.contains(now), qPrintable(QString::number(now)));
     // Applied as a click would: the checked colour, the band picture and the texts agree.
     QVERIFY(control<QRadioButton>(window, QString("swcColor_%1").arg(now))->isChecked());
-    QCOMPARE(control<BandFrame>(window, QString("picLine_%1").arg(band))->pictureTop(),
-             float(now - 11));
+    QCOMPARE(
+        pictureTopInCells(control<BandFrame>(window, QString("picLine_%1").arg(band))->picture()),
+        float(now - 11));
     if (band == 4)
         QCOMPARE(control<QLabel>(window, "lblLimit")->text(),
                  QString(now == 10 ? "kOm ±10%" : "kOm ±5%"));
@@ -207,17 +210,21 @@ void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders_data()
     QTest::addColumn<bool>("described");
     QTest::newRow("band picture 1")
         << "picLineColor_1" << int(QAccessible::Button) << "Полоса 1: Голубой" << true;
-    QTest::newRow("band frame 4") << "picLine_4" << int(QAccessible::Button) << "Полоса 4: Золотой"
-                                  << true;
+    // Each band once: the frame is the band's grouping, its picture the band's button.
+    QTest::newRow("band frame 4") << "picLine_4" << int(QAccessible::Grouping) << "Полоса 4"
+                                  << false;
     QTest::newRow("panel") << "Picture1" << -1 << "Цвет выбранной полосы" << false;
-    QTest::newRow("unit Om") << "btnLimit_0" << int(QAccessible::Button) << "Омы" << false;
-    QTest::newRow("unit kOm") << "btnLimit_3" << int(QAccessible::Button) << "Килоомы" << false;
-    QTest::newRow("unit mOm") << "btnLimit_6" << int(QAccessible::Button) << "Мегаомы" << false;
+    // The spoken name holds the caption, for voice control; the Russian word describes it.
+    QTest::newRow("unit Om") << "btnLimit_0" << int(QAccessible::Button) << "Om" << true;
+    QTest::newRow("unit kOm") << "btnLimit_3" << int(QAccessible::Button) << "kOm" << true;
+    QTest::newRow("unit mOm") << "btnLimit_6" << int(QAccessible::Button) << "mOm" << true;
     QTest::newRow("exit") << "BtnExit" << int(QAccessible::Button) << "Выход" << false;
     QTest::newRow("value") << "lblResistor" << int(QAccessible::StaticText) << " 6200" << true;
     QTest::newRow("unit and tolerance")
         << "lblLimit" << int(QAccessible::StaticText) << "kOm ±5%" << true;
     QTest::newRow("band label") << "lblLine" << int(QAccessible::StaticText) << "Метка 1" << false;
+    QTest::newRow("main window") << "FrmGeneral" << int(QAccessible::Window)
+                                 << "Программа расшифровки цветовой маркеровки резисторов" << false;
 }
 
 void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders()
@@ -226,7 +233,9 @@ void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders()
     QFETCH(int, role);
     QFETCH(QString, spoken);
     QFETCH(bool, described);
-    QAccessibleInterface* iface = accessible(window, name);
+    QAccessibleInterface* iface = name == "FrmGeneral"
+                                      ? QAccessible::queryAccessibleInterface(window)
+                                      : accessible(window, name);
     QVERIFY(iface);
     if (role >= 0)
         QCOMPARE(int(iface->role()), role);
@@ -253,12 +262,53 @@ void TestKeyboardAndAccessibility::bandNameFollowsItsColourAndIsAnnounced()
     window->swcColor_Click(2);
     QCOMPARE(accessible(window, "picLineColor_3")->text(QAccessible::Name),
              QString("Полоса 3: Красный"));
-    QCOMPARE(accessible(window, "picLine_3")->text(QAccessible::Name),
-             QString("Полоса 3: Красный"));
+    QCOMPARE(accessible(window, "picLine_3")->text(QAccessible::Name), QString("Полоса 3"));
     QVERIFY(accessibilityEvents.contains({"picLineColor_3", QAccessible::NameChanged}));
     QVERIFY(accessibilityEvents.contains({"lblResistor", QAccessible::NameChanged}));
     // A band whose colour did not change is not announced again.
     QVERIFY(!accessibilityEvents.contains({"picLineColor_1", QAccessible::NameChanged}));
+}
+
+void TestKeyboardAndAccessibility::selectedBandIsCheckedAndAnnounced()
+{
+    const auto checkedBands = [this] {
+        QList<int> checked;
+        for (int band = 1; band <= 4; ++band) {
+            const QAccessible::State state =
+                accessible(window, QString("picLineColor_%1").arg(band))->state();
+            if (state.checked)
+                checked << band;
+            if (!state.checkable)
+                checked << -band; // shows up as a difference
+        }
+        return checked;
+    };
+    QCOMPARE(checkedBands(), QList<int>{1});
+    deliverAccessibilityEventsTo(recordEvent);
+    accessibilityEvents.clear();
+    clickThroughWindow(control<QWidget>(window, "picLineColor_3"));
+    QCOMPARE(checkedBands(), QList<int>{3});
+    QVERIFY(accessibilityEvents.contains({"picLineColor_3", QAccessible::StateChanged}));
+    QVERIFY(accessibilityEvents.contains({"picLineColor_1", QAccessible::StateChanged}));
+    // Selecting the selected band again leaves it checked.
+    clickThroughWindow(control<QWidget>(window, "picLineColor_3"));
+    QCOMPARE(checkedBands(), QList<int>{3});
+}
+
+void TestKeyboardAndAccessibility::bandExtentIsItsVisibleCell()
+{
+    for (const auto& [band, code] : {std::pair{1, 6}, {4, 11}}) {
+        auto* frame = control<QWidget>(window, QString("picLine_%1").arg(band));
+        const QRect cell(frame->mapToGlobal(QPoint(0, 0)), QSize(54, 13));
+        QCOMPARE(accessible(window, QString("picLineColor_%1").arg(band))->rect(), cell);
+        QCOMPARE(window->bandState().LineColor[band], std::int16_t(code));
+    }
+    // It follows the strip when the colour changes.
+    window->picLineColor_Click(2);
+    window->swcColor_Click(9);
+    auto* frame = control<QWidget>(window, "picLine_2");
+    QCOMPARE(accessible(window, "picLineColor_2")->rect(),
+             QRect(frame->mapToGlobal(QPoint(0, 0)), QSize(54, 13)));
 }
 
 void TestKeyboardAndAccessibility::accessibleActionsKeepTheDisplayInStep_data()
@@ -285,10 +335,10 @@ void TestKeyboardAndAccessibility::accessibleActionsKeepTheDisplayInStep_data()
         QTest::addRow("press unit %d", unit)
             << 1 << QString("btnLimit_%1").arg(unit) << press << -1 << divisor;
     for (int band = 1; band <= 4; ++band) {
-        QTest::addRow("press band picture %d", band)
+        QTest::addRow("press band %d", band)
             << 2 << QString("picLineColor_%1").arg(band) << press << -1 << -1;
-        QTest::addRow("press band frame %d", band)
-            << 2 << QString("picLine_%1").arg(band) << press << -1 << -1;
+        QTest::addRow("toggle band %d", band)
+            << 2 << QString("picLineColor_%1").arg(band) << toggle << -1 << -1;
     }
 }
 
@@ -307,7 +357,7 @@ void TestKeyboardAndAccessibility::accessibleActionsKeepTheDisplayInStep()
     actions->doAction(action);
 
     // A press animates the button and clicks it a moment later.
-    const int selected = name.startsWith("picLine") ? name.section('_', 1).toInt() : band;
+    const int selected = name.startsWith("picLineColor") ? name.section('_', 1).toInt() : band;
     QTRY_COMPARE(int(window->bandState().CurLine), selected);
     if (code >= 0)
         QTRY_COMPARE(int(window->bandState().LineColor[band]), code);

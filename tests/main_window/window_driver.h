@@ -27,6 +27,12 @@ public:
     static BandState& state(FrmGeneral& window) { return window.state_; }
 };
 
+// Where a band picture's top stands in its frame, in frame heights (strip cells).
+inline float pictureTopInCells(const QWidget* picture)
+{
+    return static_cast<float>(picture->y()) / static_cast<float>(picture->parentWidget()->height());
+}
+
 // The control with the given object name, or a test failure.
 template <typename Control> Control* control(const QWidget* window, const QString& name)
 {

@@ -3,6 +3,7 @@
 #include "artwork.h"
 #include "frm_logo.h"
 
+#include <QAccessible>
 #include <QElapsedTimer>
 #include <QScreen>
 #include <QTimer>
@@ -20,6 +21,7 @@ private slots:
     void keysDoNothing_data();
     void keysDoNothing();
     void windowManagerCloseDoesNothing();
+    void namedForScreenReaders();
     void timerHidesAfterFiveSeconds();
 };
 
@@ -98,6 +100,17 @@ void TestFrmLogo::windowManagerCloseDoesNothing()
 }
 
 // The one test that waits on real time: the timer runs from the window's creation.
+void TestFrmLogo::namedForScreenReaders()
+{
+    // The window has no title: assistive technology names it after the program and describes
+    // its picture.
+    FrmLogo logo;
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(&logo);
+    QCOMPARE(iface->role(), QAccessible::Dialog);
+    QCOMPARE(iface->text(QAccessible::Name), QString("Резистор"));
+    QVERIFY(iface->text(QAccessible::Description).contains("Заставка"));
+}
+
 void TestFrmLogo::timerHidesAfterFiveSeconds()
 {
     QElapsedTimer sinceCreation;
