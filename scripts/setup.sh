@@ -14,8 +14,10 @@ RESISTOR_PACKAGES=(
     clang libclang-rt-14-dev         # the fuzz targets (libFuzzer)
     desktop-file-utils appstream     # validating the desktop entry and the metainfo
     dpkg-dev file                    # the package's dependencies (dpkg-shlibdeps)
+    lintian man-db                   # checking the .deb; finding its manual page
     llvm-14                          # llvm-rc, checking the Windows resource file
     xvfb xfwm4 dbus wmctrl xdotool x11-utils # closing the program through a window manager
+    at-spi2-core python3-pyatspi     # a screen reader's view of the program (AT-SPI)
 )
 
 resistor_as_root() {
