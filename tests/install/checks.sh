@@ -70,10 +70,79 @@ check_tree() {
     grep -q "<binary>${exec%% *}</binary>" "$metainfo" ||
         fail "the metainfo does not provide the binary '${exec%% *}'"
 
+    # The manual page and Debian's two documentation files, compressed where Debian wants them.
+    local man=$share/man/man1/resistor.1.gz doc=$share/doc/resistor
+    [ -f "$man" ] || fail "no manual page $prefix/share/man/man1/resistor.1.gz"
+    gzip -t "$man" || fail "the manual page is not a whole gzip file"
+    gzip -dc "$man" | grep -q '^\.TH RESISTOR 1 ' || fail "the manual page is not resistor(1)"
+    [ -s "$doc/copyright" ] || fail "no copyright file $prefix/share/doc/resistor/copyright"
+    [ -f "$doc/changelog.gz" ] || fail "no changelog $prefix/share/doc/resistor/changelog.gz"
+    gzip -t "$doc/changelog.gz" || fail "the changelog is not a whole gzip file"
+
     [ $# -gt 0 ] || fail "no screenshots to look for"
     local shot
     for shot in "$@"; do
         [ -f "$share/$id/screenshots/$shot" ] || fail "no screenshot $prefix/share/$id/screenshots/$shot"
         png_size "$share/$id/screenshots/$shot" >/dev/null
     done
+}
+
+# copyright_field FILE PARAGRAPH_START FIELD: the one-line value of FIELD in the paragraph of
+# Debian's copyright file FILE whose first line is PARAGRAPH_START.
+copyright_field() {
+    awk -v start="$2" -v field="$3: " 'BEGIN { RS = ""; FS = "\n" }
+        $1 == start { for (i = 1; i <= NF; i++) if (index($i, field) == 1) print substr($i, length(field) + 1) }' "$1"
+}
+
+# copyright_licence_text FILE NAME: the full text of the stand-alone licence paragraph NAME, its
+# continuation lines unfolded (leading space removed, " ." an empty line).
+copyright_licence_text() {
+    awk -v start="License: $2" 'BEGIN { RS = ""; FS = "\n" }
+        $1 == start && NF > 1 { for (i = 2; i <= NF; i++) print ($i == " ." ? "" : substr($i, 2)) }' "$1"
+}
+
+# licence_tail FILE FIRST_WORDS: FILE from the line starting with FIRST_WORDS on, without
+# trailing blanks on the lines and without trailing empty lines.
+licence_tail() {
+    sed -n "/^$2/,\$p" "$1" | sed 's/[[:space:]]*$//' | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}'
+}
+
+# check_copyright FILE SOURCE_DIR: Debian's machine-readable copyright file names MIT for the
+# project and its pictures and the OFL for the fonts, every licence it names has its full text,
+# the texts are those of the files in the source tree, and every Files pattern names files that
+# exist.
+check_copyright() {
+    local copyright=$1 source=$2
+    [ "$(head -n1 "$copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+        fail "the copyright file does not start with the machine-readable format's Format line"
+
+    local files licence
+    while IFS= read -r files; do
+        licence=$(copyright_field "$copyright" "Files: $files" License)
+        [ -n "$licence" ] || fail "the copyright paragraph of '$files' names no licence"
+        [ -n "$(copyright_field "$copyright" "Files: $files" Copyright)" ] ||
+            fail "the copyright paragraph of '$files' names no copyright holder"
+        [ -n "$(copyright_licence_text "$copyright" "$licence")" ] ||
+            fail "the copyright file names $licence without a paragraph holding its text"
+        local pattern patterns
+        read -ra patterns <<<"$files"
+        for pattern in "${patterns[@]}"; do
+            [ "$pattern" = "*" ] || compgen -G "$source/$pattern" >/dev/null ||
+                fail "the copyright file's pattern $pattern matches no file in the source tree"
+        done
+    done < <(sed -n 's/^Files: //p' "$copyright")
+
+    local expected
+    for expected in "*=MIT" "art/*.png art/hicolor/* art/resistor.ico docs/*.png=MIT" "art/fonts/*=OFL-1.1"; do
+        licence=$(copyright_field "$copyright" "Files: ${expected%=*}" License)
+        [ "$licence" = "${expected##*=}" ] ||
+            fail "the copyright file gives '${expected%=*}' the licence '$licence', not ${expected##*=}"
+    done
+
+    diff -u <(licence_tail "$source/LICENSE" "Permission is hereby granted") \
+        <(copyright_licence_text "$copyright" MIT) >&2 ||
+        fail "the copyright file's MIT text is not that of LICENSE"
+    diff -u <(licence_tail "$source/art/fonts/LICENSE" "SIL OPEN FONT LICENSE") \
+        <(copyright_licence_text "$copyright" OFL-1.1) >&2 ||
+        fail "the copyright file's OFL-1.1 text is not that of art/fonts/LICENSE"
 }
