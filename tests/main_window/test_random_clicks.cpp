@@ -86,10 +86,7 @@ Click TestRandomClicks::randomClick(QRandomGenerator& random) const
     }
     case 5: {
         const int band = random.bounded(1, 5);
-        return {Target::BandPress,
-                band,
-                QString(random.bounded(2) ? "picLine_%1" : "picLineColor_%1").arg(band),
-                {}};
+        return {Target::BandPress, band, QString("picLineColor_%1").arg(band), {}};
     }
     case 6: {
         const int unit = units[random.bounded(3)];
