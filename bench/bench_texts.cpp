@@ -35,7 +35,7 @@ int main()
             }
         const std::chrono::duration<double, std::nano> elapsed =
             std::chrono::steady_clock::now() - start;
-        nanoseconds.push_back(elapsed.count() / (kRepeats * states.size()));
+        nanoseconds.push_back(elapsed.count() / (kRepeats * static_cast<double>(states.size())));
     }
     std::sort(nanoseconds.begin(), nanoseconds.end());
     std::printf("two-text computation: min %.0f ns, median %.0f ns, max %.0f ns per state "

@@ -8,14 +8,18 @@ source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 resistor_install_packages
 build="$RESISTOR_ROOT/build-fuzz"
 started=$(date +%s%N)
-cmake -S "$RESISTOR_ROOT/tests/fuzz" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build"
+# A fuzz build folder made before the preset existed was configured from tests/fuzz: start anew.
+if [ -f "$build/CMakeCache.txt" ] &&
+    ! grep -qx "CMAKE_HOME_DIRECTORY:INTERNAL=$RESISTOR_ROOT" "$build/CMakeCache.txt"; then
+    rm -rf "$build"
+fi
+resistor_build fuzz
 
 status=0
-(cd "$build" && ctest --output-on-failure) || status=$?
+(cd "$RESISTOR_ROOT" && ctest --preset fuzz) || status=$?
 
 echo "Fuzz figures:"
-cat "$build"/fuzz-runs/*.summary 2>/dev/null || true
+cat "$build"/tests/fuzz/fuzz-runs/*.summary 2>/dev/null || true
 elapsed_ms=$((($(date +%s%N) - started) / 1000000))
 printf 'Fuzzing took %d.%03d s in all, build included.\n' $((elapsed_ms / 1000)) $((elapsed_ms % 1000))
 exit "$status"

@@ -4,7 +4,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
 resistor_install_packages
-resistor_build build -DCMAKE_BUILD_TYPE=Release
+resistor_build release
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     echo "Built $RESISTOR_ROOT/build/app/resistor, but there is no display (neither DISPLAY nor WAYLAND_DISPLAY is set) to show it on." >&2

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the system packages the build, the tests and the program need (only those
-# missing), makes sure the Russian locale exists for the locale tests, then configures and
-# builds into the folder given as $1 (default: build). Sourced by run.sh and test.sh.
+# missing), makes sure the Russian locale exists for the locale tests, and builds with the
+# presets of CMakePresets.json. Sourced by the other scripts.
 set -euo pipefail
 
 # Every Debian package the project needs, in one place.
@@ -53,11 +53,17 @@ resistor_ensure_russian_locale() {
     resistor_as_root locale-gen >/dev/null
 }
 
+# Configures (quietly) and builds with one of the presets of CMakePresets.json.
 resistor_build() {
-    local dir=$1
-    shift
-    cmake -S "$RESISTOR_ROOT" -B "$RESISTOR_ROOT/$dir" -G Ninja "$@" >/dev/null
-    cmake --build "$RESISTOR_ROOT/$dir"
+    local preset=$1
+    (cd "$RESISTOR_ROOT" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
+}
+
+# Builds with a preset and runs its tests.
+resistor_build_and_test() {
+    local preset=$1
+    resistor_build "$preset"
+    (cd "$RESISTOR_ROOT" && ctest --preset "$preset")
 }
 
 RESISTOR_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

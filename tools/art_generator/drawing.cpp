@@ -46,7 +46,7 @@ void boxPass(std::vector<int>& plane, int width, int height, int radius, bool ho
 QPolygonF offsetPolyline(const QPolygonF& line, double distance)
 {
     QPolygonF result;
-    const int n = line.size();
+    const int n = static_cast<int>(line.size());
     for (int i = 0; i < n; ++i) {
         const QPointF before = i > 0 ? leftNormal(line[i - 1], line[i]) : QPointF();
         const QPointF after = i + 1 < n ? leftNormal(line[i], line[i + 1]) : QPointF();

@@ -41,7 +41,7 @@ QByteArray icoFile(const QList<QImage>& images)
     put16(out, 0);                      // reserved
     put16(out, 1);                      // resource type: icon
     put16(out, quint16(images.size())); // number of images
-    quint32 offset = headerSize + directoryEntrySize * images.size();
+    quint32 offset = headerSize + directoryEntrySize * quint32(images.size());
     for (int i = 0; i < images.size(); ++i) {
         const int size = images[i].width();
         out.append(char(size == 256 ? 0 : size)); // width, 0 means 256

@@ -54,7 +54,8 @@ QPolygonF Pencil::wobbly(const QPolygonF& line, double amount)
             out[end] += d / l * rng_.range(-0.6, 0.9);
     };
     extend(0, 1);
-    extend(out.size() - 1, out.size() - 2);
+    const int last = static_cast<int>(out.size()) - 1;
+    extend(last, last - 1);
     return out;
 }
 
