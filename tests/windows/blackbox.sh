@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Runs resistor.exe under Wine as a person would and checks what the screen shows, from outside
 # the program: the splash window (frameless, 273 × 310, gone after about five seconds, or at a
-# click), the main window (505 × 274 inside a frame, and still so after a resize request), that
-# choosing band 3 and then "Красный" repaints that band red and changes the value text, and that
-# "Выход" and the window manager's close both end the program with exit code 0.
+# click), the main window (505 × 274 inside a fixed dialog frame, and still so after a resize
+# request), that choosing band 3 and then "Красный" repaints that band red and changes the value
+# text, and that "Выход" and the window manager's close both end the program with exit code 0.
 #
 #   bash tests/windows/blackbox.sh RESISTOR_EXE [WINE]
 #
@@ -175,6 +175,15 @@ read -r -a extents <<<"$(frame "$main")"
 [ "${#extents[@]}" -eq 4 ] && [ "${extents[2]}" -gt "${extents[0]}" ] ||
     fail "the main window has no title bar (frame: ${extents[*]:-none})"
 pass "the main window has a frame with a title bar (${extents[*]})"
+
+# A fixed dialog frame: the window manager offers closing, but no resizing, maximising or
+# minimising (Wine derives these from the window's styles).
+actions=$(xprop -id "$main" _NET_WM_ALLOWED_ACTIONS)
+[[ $actions == *_NET_WM_ACTION_CLOSE* ]] || fail "the main window cannot be closed: $actions"
+for action in RESIZE MAXIMIZE_HORZ MAXIMIZE_VERT MINIMIZE; do
+    [[ $actions != *_NET_WM_ACTION_$action* ]] || fail "the main window allows $action: $actions"
+done
+pass "the main window's frame is fixed: close, but no resize, maximise or minimise"
 
 xdotool windowsize "$main" 700 500
 sleep 1
