@@ -89,8 +89,7 @@ wait_until_gone() {
 # wait_for_exit SECONDS: once the program has ended, sets exit_code to its exit code; fails if it
 # is still running after that many seconds. (Not in a subshell: only this shell can wait for it.)
 wait_for_exit() {
-    local i
-    for i in $(seq $(($1 * 20))); do
+    for _ in $(seq $(($1 * 20))); do
         if ! kill -0 "$app" 2>/dev/null; then
             exit_code=0
             wait "$app" || exit_code=$?
