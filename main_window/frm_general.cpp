@@ -429,6 +429,12 @@ void FrmGeneral::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
+void FrmGeneral::showEvent(QShowEvent* event)
+{
+    keepFixedSize(this);
+    QWidget::showEvent(event);
+}
+
 void FrmGeneral::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);

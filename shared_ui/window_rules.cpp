@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -28,6 +29,45 @@ namespace
 // The states in which a window manager sizes a window by itself.
 constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
 } // namespace
+
+namespace
+{
+
+class FixedSizeGuard : public QObject
+{
+public:
+    FixedSizeGuard(QWidget* window, QWindow* handle) : QObject(handle), window_(window) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* handle = static_cast<QWindow*>(watched);
+        if (event->type() == QEvent::Resize && !(handle->windowStates() & kResized) &&
+            handle->size() != window_->minimumSize()) {
+            QTimer::singleShot(0, window_, [window = window_] {
+                QWindow* native = window->windowHandle();
+                if (native && !(native->windowStates() & kResized) &&
+                    native->size() != window->minimumSize())
+                    native->resize(window->minimumSize());
+            });
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+void keepFixedSize(QWidget* window)
+{
+    QWindow* handle = window->windowHandle();
+    if (!handle || window->minimumSize() != window->maximumSize() ||
+        handle->findChild<FixedSizeGuard*>(QString(), Qt::FindDirectChildrenOnly))
+        return;
+    handle->installEventFilter(new FixedSizeGuard(window, handle));
+}
 
 void keepNormalState(QWidget* window, const QEvent* event)
 {

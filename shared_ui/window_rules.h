@@ -24,6 +24,11 @@ void centreOnScreen(QWidget* window, QSize outerSize);
 // makes full-screen goes back to its normal state, and so to its own size.
 void keepNormalState(QWidget* window, const QEvent* event);
 
+// Call once a fixed-size window's native window exists (from its first show): a window manager
+// that resizes the native window while it is in its normal state (a maximise that arrives after
+// the window went back to normal, for one) has it put back to the window's own size.
+void keepFixedSize(QWidget* window);
+
 // A click is a press and a release of the left button on the same control, the release still
 // inside it. Feed it the control's mouse events; release() says whether they made a click.
 class ClickDetector

@@ -89,3 +89,9 @@ void FrmLogo::changeEvent(QEvent* event)
     keepNormalState(this, event);
     QDialog::changeEvent(event);
 }
+
+void FrmLogo::showEvent(QShowEvent* event)
+{
+    keepFixedSize(this);
+    QDialog::showEvent(event);
+}

@@ -103,6 +103,13 @@ void TestWindowRules::windowsKeepTheirSize()
     QTRY_COMPARE(window->windowState(), Qt::WindowNoState);
     QTRY_COMPARE(window->size(), size);
     QTRY_COMPARE(window->windowHandle()->size(), size);
+
+    // A window manager resizing the native window in its normal state (a maximise that arrives
+    // after the window went back to normal does that under Wine).
+    window->windowHandle()->resize(800, 600);
+    QTRY_COMPARE(window->windowHandle()->size(), size);
+    QCOMPARE(window->size(), size);
+    QCOMPARE(window->windowState(), Qt::WindowNoState);
 }
 
 QTEST_MAIN(TestWindowRules)
