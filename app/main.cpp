@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "display_check.h"
 #include "frm_general.h"
 #include "handler_guard.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resistor_application.h"
 
 #include "handler_guard.h"

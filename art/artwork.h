@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Built-in pictures of the program: their resource paths and pixel sizes.
 //
 // Every picture also exists at twice the resolution under the same name with "@2x" before the

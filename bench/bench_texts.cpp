@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time of one computation of the two display texts for a band state, over every state the
 // window can reach, repeated; prints the median of several rounds in nanoseconds.
 #include "band_state.h"

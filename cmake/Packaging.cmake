@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Packages of what `cmake --install` installs: a .deb on Debian and Ubuntu, a ZIP of the
 # deployed program elsewhere. Build one with `cpack -G DEB` (or ZIP) in the build folder.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with Debian's MinGW-w64 (package g++-mingw-w64-x86-64-posix).
 # The posix-threads flavour of the compiler is the one Qt needs (std::thread, std::mutex).
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "band_frame.h"
 
 #include "frm_general_layout.h"

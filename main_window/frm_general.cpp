@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frm_general.h"
 
 #include "artwork.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "band_state.h"
 
 #include "run_time_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "colour_code.h"
 
 #include "run_time_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "resistance_texts.h"
 
 #include "colour_code.h"

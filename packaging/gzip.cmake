@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compresses a file the way Debian wants documentation and manual pages: at the highest level
 # and without the name and time stamp of the original, so that the result depends on the
 # content alone.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The start-up and click benchmarks. Installs what they need, builds in Release into
 # build-bench, then on a private virtual display (Xvfb, no window manager):
 #   - times the splash window of the program against a bare Qt window of the same size showing

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets (tests/fuzz) with clang, libFuzzer, AddressSanitizer and
 # UndefinedBehaviorSanitizer into build-fuzz, runs each for a bounded number of inputs and
 # prints the figures. Exits non-zero on any finding.

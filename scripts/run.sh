@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up what is missing, builds the program and starts it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the system packages the build, the tests and the program need (only those
 # missing), makes sure the Russian locale exists for the locale tests, and builds with the
 # presets of CMakePresets.json. Sourced by the other scripts.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up what is missing, builds the program with its tests and runs the whole suite.
 # Exits non-zero on any failure.
 set -euo pipefail

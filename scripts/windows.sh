@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Cross-builds the Windows program, build-windows/resistor.exe: one statically linked file with
 # nothing beside it. Sets up what is missing, builds a static Qt for Windows once from Debian's own
 # qt6-base source (kept in a cache folder outside the clone), builds the program and its tests

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Qt calls the program's handlers through its own frames (signal emissions, event delivery,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frm_logo.h"
 
 #include "artwork.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes the AppStream metainfo file from resistor.metainfo.xml.in.
 #
 # Software centres fetch screenshots from the web, so the <screenshots> block is kept only when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Time of one colour click in the main window, from the mouse event to the repainted window.
 //
 // The window is loaded as at start-up (the splash window is dismissed by a click as soon as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for the splash window's start-up: the plainest Qt Widgets program that puts
 // one built-in picture on the screen in a window of the splash window's size. It does nothing
 // to be fast: it loads the picture by name, as most programs would, and paints it.

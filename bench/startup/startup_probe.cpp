@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Measures, from outside, how soon a program's first window is on the screen and how much
 // memory it has used by then, against a reference program, launch after launch.
 //

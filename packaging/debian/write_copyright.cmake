@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes Debian's machine-readable copyright file from copyright.in, with the full texts of the
 # licences taken from the files that carry them, so that there is one copy of each:
 #   MIT      from LICENSE, from "Permission is hereby granted" on;

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Drives the running program the way a screen reader does, over AT-SPI only: finds its windows
 and controls in the accessibility tree, operates them by their accessible actions, and after
 each step checks the names, states, extents and label texts a screen-reader user learns.

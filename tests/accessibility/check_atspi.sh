@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the program on a private virtual display with a private D-Bus session and the AT-SPI
 # accessibility bus, as a desktop with a screen reader has them, and lets atspi_client.py
 # operate it through accessibility actions only. Passes when every check of the client holds

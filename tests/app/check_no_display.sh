@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the program where there is no display to show its window on, as a user might from a text
 # console or an ssh session: once with no display named at all, once with DISPLAY naming a
 # display that is not there. Each run must end with exit code 1 (not an abort with a core dump),

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Closes the real program the way a user's close box does: through the window manager, which
 # sends the window a WM_DELETE_WINDOW message. On a private virtual display with xfwm4:
 #   1. the close request sent to the splash window is ignored: the splash stays and the program

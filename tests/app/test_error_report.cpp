@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // An error raised in a handler abandons the rest of that handler, never unwinds through Qt, and
 // reaches the application, which names it in a message box once control is back in the event
 // loop and ends the program with exit code 1.

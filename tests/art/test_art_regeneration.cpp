@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the generator into an empty folder and compares what it draws with the committed
 // pictures: a change to the drawing code must come with regenerated pictures.
 #include <QDir>

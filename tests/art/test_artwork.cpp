@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The built-in pictures as committed: the colour strip's cells, the resistor body under the band
 // frames, the legibility of the white value labels on the background, the icon's transparency
 // and the Windows icon file, the splash lettering, and the resources that carry them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The band model driven the way the window drives it, with any 16-bit codes: five band codes
 // (element 0 included), the selected band, a unit index and the colour to set. The sequence
 // ends either with the two texts or with one run-time error of the kind the failing step may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Reporting for the fuzz targets. A broken property prints what was fed in and what came out,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // numberToText on any double (the input's first eight bytes). A non-finite value must raise
 // the floating-point error. A finite one must give a text of the window's form that holds the
 // value rounded to 15 significant digits: strtod and textToNumber both read that value back.

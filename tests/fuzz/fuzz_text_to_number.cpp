@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // textToNumber on any bytes: it must never crash, raise only the overflow error, never give
 // NaN or an infinity, ignore blanks, tabs and line feeds wherever they stand, and read the
 // same number as the C library's strtod reads from the same text.

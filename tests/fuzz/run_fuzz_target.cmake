@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs one fuzz target for a bounded number of inputs (cmake -P; the variables come from
 # add_test in CMakeLists.txt). Fails when libFuzzer reports anything or stops early. Writes a
 # one-line summary (inputs run, seconds, inputs per second; the time includes start-up and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `cmake --install` into a scratch folder: the executable, the desktop entry, the hicolor icons,
 # the metainfo and the screenshots land in the standard places under one id, and the desktop
 # entry and the metainfo pass their validators without a single remark.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # CPack's .deb: lintian finds nothing to warn about; its control fields name the Qt libraries it
 # needs and the configured maintainer; its files are root's with the usual permissions, whatever
 # the umask of whoever builds it; dpkg installs it into a scratch root with the executable, the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows resource script compiles, and the compiled resource holds every image of the
 # multi-size .ico and the version information: the product name in UTF-16 and the project's
 # version, as text and as numbers (scripts/windows.sh builds and checks the program itself).

@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# SPDX-License-Identifier: MIT
 # Checks shared by the install and package tests. Sourced, not run.
 
 fail() {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // At the scale factor this test runs under (QT_SCALE_FACTOR), every band frame shows exactly
 // one whole cell of the colour strip: each device row of the frame is a row of the band's cell,
 // in order, from its top outline to its bottom outline, with no row of a neighbouring cell and

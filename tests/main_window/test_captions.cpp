@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every caption of the main window is drawn whole in the program's own font, whatever fonts the
 // system has: the suite runs this test once as the machine is and once with a font set-up that
 // offers DejaVu only.

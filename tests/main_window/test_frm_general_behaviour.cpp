@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as the user drives it: start-up, band selection, colours, units, the order
 // in which the value labels are written, and the exit.
 #include "band_frame.h"

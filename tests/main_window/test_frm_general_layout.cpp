@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window as created, before it is loaded: controls, places, captions, fonts, frame,
 // tab order; and the band frames showing the strip cell of each code.
 #include "artwork.h"

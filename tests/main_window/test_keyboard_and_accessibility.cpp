@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything the mouse does can be done from the keyboard, and a screen reader is told what
 // each control is and what it shows.
 #include "band_frame.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Seeded random clicks anywhere a user can click, and the actions a screen reader or switch
 // device takes: band pictures, the uncovered right column of the band frames, anywhere in the
 // enabled and disabled colour rows, toggle actions on the colours, press actions on the bands,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up as the user sees it: the splash window comes first, and the main window, its band
 // state and what it shows appear only after the splash has gone. Then what the finished window
 // shows behind its controls: the value labels let the background picture through, the colour

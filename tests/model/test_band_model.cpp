@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "band_state.h"
 #include "colour_code.h"
 #include "resistance_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the windows go on the screen, and that they keep their size whatever a window manager
 // asks of them.
 #include "frm_general.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The splash window: frameless, centred, exactly its picture; hidden by a click or by its
 // timer five seconds after it was created, and by nothing else.
 #include "artwork.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs resistor.exe under Wine as a person would and checks what the screen shows, from outside
 # the program: the splash window (frameless, 273 × 310, gone after about five seconds, or at a
 # click), the main window (505 × 274 inside a fixed dialog frame, and still so after a resize

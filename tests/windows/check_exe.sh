@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows program file stands alone: a 64-bit GUI program (no console window) that imports
 # only DLLs every Windows has, with its icon and its version information inside.
 #

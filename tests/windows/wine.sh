@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a Windows program under Wine, passing on the QT_* environment variables, which CTest sets
 # for the tests (QT_QPA_PLATFORM, QT_SCALE_FACTOR, ...). Wine withholds variables named QT_* from
 # Windows programs, since on a Linux desktop they are meant for the Linux Qt, and passes a

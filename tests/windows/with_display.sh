@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs a command with what the Windows programs need under Wine: a private virtual display
 # (Xvfb, 1280 × 1024, 24-bit) with the xfwm4 window manager, which draws title bars and honours the
 # windows' size hints, and a private Wine prefix in a temporary folder. Removes them all afterwards

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "background.h"
 
 #include "artwork.h"

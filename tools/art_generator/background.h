@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's background: a washed-out circuit board with a resistor standing on the left.
 #pragma once
 

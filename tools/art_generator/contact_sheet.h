@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A single picture showing all the artwork side by side, for the documentation.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small drawing helpers shared by the pictures.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a Windows icon file (.ico) holding several sizes of one icon.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window icon: two resistors over a circuit track, on a transparent ground.
 #pragma once
 

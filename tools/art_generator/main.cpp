@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Draws every built-in picture of the program and writes them into a folder:
 //
 //   art_generator OUTPUT_DIR [--sheet FILE] [--font FILE]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Coloured-pencil drawing: lines that wobble a little and are gone over more than once, and
 // fills made of hatching. Every irregularity comes from a seeded Prng, so a drawing comes out
 // the same on every run and at every scale.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A small pseudo-random generator of our own (SplitMix64). The standard library's
 // distributions may give other numbers with another library version; this one gives the same
 // sequence everywhere, so the pictures come out the same on every machine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Shading of a round body lit from the upper left, shared by the colour strip's cells and the
 // resistor body in the background, so that the bands look painted onto the body.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "splash.h"
 
 #include "artwork.h"

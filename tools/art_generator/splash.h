@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The splash picture: the product name over a coloured-pencil cartoon of two resistors in a
 // scuffle.
 #pragma once

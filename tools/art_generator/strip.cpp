@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "strip.h"
 
 #include "artwork.h"

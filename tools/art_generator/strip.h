@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The colour strip: one cell per colour code, stacked from code 11 (gold) at the top down to
 // code 0 (black) at the bottom.
 #pragma once
