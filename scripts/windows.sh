@@ -6,8 +6,9 @@
 # with MinGW-w64 and runs the tests under Wine on a virtual display. Exits non-zero on any failure.
 #
 # The cache: ${RESISTOR_CACHE:-${XDG_CACHE_HOME:-~/.cache}/resistor}/qt-<version>-mingw-static-<key>,
-# where the key is taken from the configure options, the toolchain file and the compiler version,
-# so changing any of them builds Qt anew. Delete the folder to clear it.
+# where the key is taken from the configure options, the toolchain file's settings (not its
+# comments) and the compiler version, so changing any of them builds Qt anew. Delete the folder
+# to clear it.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
@@ -51,7 +52,7 @@ qt_prefix() {
     key=$( {
         qt_version
         printf '%s\n' "${QT_WINDOWS_OPTIONS[@]}"
-        cat "$TOOLCHAIN"
+        grep -v '^[[:space:]]*#' "$TOOLCHAIN" # its settings; a changed comment builds nothing anew
         x86_64-w64-mingw32-g++-posix --version | head -n 1
     } | sha256sum | cut -c1-12)
     echo "$CACHE_ROOT/qt-$(qt_version | sed 's/[^A-Za-z0-9.]/_/g')-mingw-static-$key"
