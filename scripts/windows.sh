@@ -113,6 +113,12 @@ build_qt() {
 BUILD_DIR="$RESISTOR_ROOT/build-windows"
 
 build_program() {
+    # A build folder configured with another Qt (an older cache key), or where Qt was not found,
+    # cannot be reconfigured with this one: start it anew.
+    if [ -f "$BUILD_DIR/CMakeCache.txt" ] &&
+        ! grep -q "^Qt6_DIR:PATH=$QT_WINDOWS/" "$BUILD_DIR/CMakeCache.txt"; then
+        rm -rf "$BUILD_DIR"
+    fi
     mkdir -p "$BUILD_DIR"
     RESISTOR_QT_WINDOWS="$QT_WINDOWS" cmake --preset windows >"$BUILD_DIR/configure.log" 2>&1 || {
         cat "$BUILD_DIR/configure.log" >&2

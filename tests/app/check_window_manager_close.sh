@@ -1,36 +1,26 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Closes the real program the way a user's close box does: through the window manager, which
-# sends the window a WM_DELETE_WINDOW message. On a private virtual display with xfwm4:
+# sends the window a WM_DELETE_WINDOW message. On the private virtual display with xfwm4 that
+tests/with_window_manager.sh gives it:
 #   1. the close request sent to the splash window is ignored: the splash stays and the program
 #      runs on;
 #   2. a click dismisses the splash and the main window appears;
 #   3. the close request sent to the main window ends the program within a few seconds, with
 #      exit code 0.
 #
-#   bash tests/app/check_window_manager_close.sh PROGRAM
+#   bash tests/with_window_manager.sh bash tests/app/check_window_manager_close.sh PROGRAM
 #
-# Needs Xvfb, xfwm4, dbus-run-session, wmctrl, xdotool, xwininfo and xprop.
+# Needs wmctrl, xdotool and xwininfo.
 set -euo pipefail
-[ $# -eq 1 ] || { sed -n '2,12p' "$0" >&2; exit 2; }
+[ $# -eq 1 ] || { sed -n '2,13p' "$0" >&2; exit 2; }
 program=$1
 
 scratch=$(mktemp -d)
-xvfb='' wm='' app=''
+app=''
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
     [ -n "$app" ] && wait "$app" 2>/dev/null || true
-    # The window manager ends with its display, and dbus-run-session then ends its bus.
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null || true
-    [ -n "$xvfb" ] && wait "$xvfb" 2>/dev/null || true
-    if [ -n "$wm" ]; then
-        for _ in $(seq 50); do
-            kill -0 "$wm" 2>/dev/null || break
-            sleep 0.1
-        done
-        kill "$wm" 2>/dev/null || true
-        wait "$wm" 2>/dev/null || true
-    fi
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -48,30 +38,8 @@ pass() { echo "ok: $*"; }
 # Milliseconds since the epoch.
 now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
 
-# --- A private display with a window manager ---------------------------------------------------
-
-# Xvfb picks a free display number itself and writes it to the file descriptor given.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$scratch/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do
-    [ -s "$scratch/display" ] && break
-    kill -0 "$xvfb" 2>/dev/null || fail "Xvfb did not start"
-    sleep 0.1
-done
-[ -s "$scratch/display" ] || fail "Xvfb gave no display number"
-export DISPLAY=":$(head -n 1 "$scratch/display")"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM
-export NO_AT_BRIDGE=1 XDG_RUNTIME_DIR="$scratch/run"
-mkdir -m 700 "$XDG_RUNTIME_DIR"
-
-dbus-run-session -- xfwm4 --compositor=off >/dev/null 2>&1 &
-wm=$!
-# The window manager is ready once it has announced itself on the root window.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' || fail "xfwm4 did not start"
+[ -n "${DISPLAY:-}" ] || fail "no display: run under tests/with_window_manager.sh"
+unset QT_QPA_PLATFORM
 
 # --- The program's windows ------------------------------------------------------------------
 
