@@ -148,6 +148,7 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(pixelSize(kClientWidth, kClientHeight));
+    keepFixedSize(this);
     setWindowIcon(pictures::windowIcon());
     static const bool factoryInstalled =
         (QAccessible::installFactory(windowAccessibleFactory), true);
@@ -424,17 +425,6 @@ void FrmGeneral::paintEvent(QPaintEvent*)
     }
 }
 
-void FrmGeneral::changeEvent(QEvent* event)
-{
-    keepNormalState(this, event);
-    QWidget::changeEvent(event);
-}
-
-void FrmGeneral::showEvent(QShowEvent* event)
-{
-    keepFixedSize(this);
-    QWidget::showEvent(event);
-}
 
 void FrmGeneral::moveEvent(QMoveEvent* event)
 {

@@ -18,7 +18,7 @@ if ! [[ $launches =~ ^[0-9]+$ ]] || [ "$launches" -lt 10 ]; then
     exit 2
 fi
 
-resistor_install_packages xvfb libx11-dev libxdamage-dev libxtst-dev
+resistor_install_packages "${RESISTOR_BUILD_PACKAGES[@]}" "${RESISTOR_TEST_PACKAGES[@]}" xvfb libx11-dev libxdamage-dev libxtst-dev
 
 build="$RESISTOR_ROOT/build-bench"
 cmake -S "$RESISTOR_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

@@ -6,7 +6,7 @@
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 
-resistor_install_packages
+resistor_install_packages "${RESISTOR_BUILD_PACKAGES[@]}" "${RESISTOR_TEST_PACKAGES[@]}"
 build="$RESISTOR_ROOT/build-fuzz"
 started=$(date +%s%N)
 # A fuzz build folder made before the preset existed was configured from tests/fuzz: start anew.

@@ -1,22 +1,29 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the system packages the build, the tests and the program need (only those
-# missing), makes sure the Russian locale exists for the locale tests, and builds with the
-# presets of CMakePresets.json. Sourced by the other scripts.
+# The system packages the project needs and their installation (only those missing), the Russian
+# locale for the locale tests, and building with the presets of CMakePresets.json. Sourced by the
+# other scripts.
 set -euo pipefail
 
-# Every Debian package the project needs, in one place.
-RESISTOR_PACKAGES=(
+# The Debian packages the project needs, in one place. Every name exists under the same name in
+# Debian 12 and 13 (and Ubuntu 24.04): the unversioned clang, libclang-rt-dev and llvm carry each
+# release's own LLVM.
+#
+# What building and running the program needs (scripts/run.sh):
+RESISTOR_BUILD_PACKAGES=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins
+)
+# What the tests need besides (scripts/test.sh):
+RESISTOR_TEST_PACKAGES=(
     qt6-base-private-dev # the tests turn on the platform's accessibility events
     fonts-liberation fontconfig
     locales
-    clang libclang-rt-14-dev         # the fuzz targets (libFuzzer)
+    clang libclang-rt-dev            # the fuzz targets (libFuzzer)
     desktop-file-utils appstream     # validating the desktop entry and the metainfo
     dpkg-dev file                    # the package's dependencies (dpkg-shlibdeps)
     lintian man-db                   # checking the .deb; finding its manual page
-    llvm-14                          # llvm-rc, checking the Windows resource file
+    llvm                             # llvm-rc, checking the Windows resource file
     xvfb xfwm4 dbus wmctrl xdotool x11-utils # closing the program through a window manager
     at-spi2-core python3-pyatspi     # a screen reader's view of the program (AT-SPI)
 )
@@ -32,9 +39,10 @@ resistor_as_root() {
     fi
 }
 
+# resistor_install_packages PACKAGE...: installs those of the named packages that are missing.
 resistor_install_packages() {
     local missing=() p
-    for p in "${RESISTOR_PACKAGES[@]}" "$@"; do
+    for p in "$@"; do
         dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
@@ -54,10 +62,12 @@ resistor_ensure_russian_locale() {
     resistor_as_root locale-gen >/dev/null
 }
 
-# Configures (quietly) and builds with one of the presets of CMakePresets.json.
+# resistor_build PRESET [-DVAR=VALUE...]: configures (quietly) with one of the presets of
+# CMakePresets.json, and the given settings on top of it, and builds.
 resistor_build() {
     local preset=$1
-    (cd "$RESISTOR_ROOT" && cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset")
+    shift
+    (cd "$RESISTOR_ROOT" && cmake --preset "$preset" "$@" >/dev/null && cmake --build --preset "$preset")
 }
 
 # Builds with a preset and runs its tests.

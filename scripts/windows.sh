@@ -129,7 +129,7 @@ build_program() {
 
 cd "$RESISTOR_ROOT" # the presets
 started=$SECONDS
-resistor_install_packages "${WINDOWS_PACKAGES[@]}"
+resistor_install_packages "${RESISTOR_BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 QT_WINDOWS=$(qt_prefix)
 if [ -f "$QT_WINDOWS/.complete" ]; then
     echo "Using the static Qt for Windows in $QT_WINDOWS"

@@ -2,6 +2,7 @@
 #include "window_rules.h"
 
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
@@ -27,54 +28,61 @@ void centreOnScreen(QWidget* window, QSize outerSize)
 
 namespace
 {
+
 // The states in which a window manager sizes a window by itself.
 constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
-} // namespace
 
-namespace
-{
-
-class FixedSizeGuard : public QObject
+// Watches a fixed-size window and its native window. A maximised or full-screen window goes back
+// to its normal state; a native window resized in its normal state (under Wine a maximise can
+// arrive after the window went back to normal) is put back to the window's own size. Both are
+// done from the event loop, not from inside the change the window system is still delivering.
+class FixedSizeKeeper : public QObject
 {
 public:
-    FixedSizeGuard(QWidget* window, QWindow* handle) : QObject(handle), window_(window) {}
+    explicit FixedSizeKeeper(QWidget* window) : QObject(window), window_(window) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        auto* handle = static_cast<QWindow*>(watched);
-        if (event->type() == QEvent::Resize && !(handle->windowStates() & kResized) &&
-            handle->size() != window_->minimumSize()) {
-            QTimer::singleShot(0, window_, [window = window_] {
-                QWindow* native = window->windowHandle();
-                if (native && !(native->windowStates() & kResized) &&
-                    native->size() != window->minimumSize())
-                    native->resize(window->minimumSize());
+        if (watched == window_)
+            windowEvent(event);
+        else if (watched == native_ && event->type() == QEvent::Resize && !hasOwnSize())
+            QTimer::singleShot(0, window_, [this] {
+                if (!hasOwnSize())
+                    native_->resize(window_->minimumSize());
             });
-        }
         return false;
     }
 
 private:
+    void windowEvent(const QEvent* event)
+    {
+        if (event->type() == QEvent::WindowStateChange && (window_->windowState() & kResized)) {
+            QTimer::singleShot(0, window_, [window = window_] {
+                window->setWindowState(window->windowState() & ~kResized);
+            });
+        } else if (event->type() == QEvent::Show && window_->windowHandle() != native_) {
+            // The native window exists from the first show on (and anew if it was recreated).
+            native_ = window_->windowHandle();
+            if (native_)
+                native_->installEventFilter(this);
+        }
+    }
+
+    // Whether the native window has the window's size, or is in a state that sizes it anyway.
+    bool hasOwnSize() const
+    {
+        return !native_ || window_->minimumSize() != window_->maximumSize() ||
+               (native_->windowStates() & kResized) || native_->size() == window_->minimumSize();
+    }
+
     QWidget* window_;
+    QPointer<QWindow> native_;
 };
 
 } // namespace
 
 void keepFixedSize(QWidget* window)
 {
-    QWindow* handle = window->windowHandle();
-    if (!handle || window->minimumSize() != window->maximumSize() ||
-        handle->findChild<FixedSizeGuard*>(QString(), Qt::FindDirectChildrenOnly))
-        return;
-    handle->installEventFilter(new FixedSizeGuard(window, handle));
-}
-
-void keepNormalState(QWidget* window, const QEvent* event)
-{
-    if (event->type() != QEvent::WindowStateChange || !(window->windowState() & kResized))
-        return;
-    // Not from inside the state change the window system is still delivering.
-    QTimer::singleShot(0, window,
-                       [window] { window->setWindowState(window->windowState() & ~kResized); });
+    window->installEventFilter(new FixedSizeKeeper(window));
 }

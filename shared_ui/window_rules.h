@@ -21,13 +21,9 @@ QPoint centredPosition(const QRect& screen, const QRect& available, QSize outerS
 // Moves the window to its centred position on its screen.
 void centreOnScreen(QWidget* window, QSize outerSize);
 
-// Feed a window's change events to it: a fixed-size window that a window manager maximises or
-// makes full-screen goes back to its normal state, and so to its own size.
-void keepNormalState(QWidget* window, const QEvent* event);
-
-// Call once a fixed-size window's native window exists (from its first show): a window manager
-// that resizes the native window while it is in its normal state (a maximise that arrives after
-// the window went back to normal, for one) has it put back to the window's own size.
+// Call once, from a fixed-size window's constructor: a window manager's maximise or full-screen
+// request is undone, and so is any resize of the native window while it is in its normal state
+// (a maximise that arrives after the window went back to normal does that under Wine).
 void keepFixedSize(QWidget* window);
 
 // A click is a press and a release of the left button on the same control, the release still

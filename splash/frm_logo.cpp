@@ -25,6 +25,7 @@ FrmLogo::FrmLogo(QWidget* parent)
     setWindowIcon(pictures::windowIcon());
     picture_ = pictures::pixmap(artwork::splash, artwork::splash2x, devicePixelRatioF());
     setFixedSize(artwork::splashSize);
+    keepFixedSize(this);
 
     Timer->setObjectName(QStringLiteral("Timer"));
     // Coarse timers may fire up to 5 % early; the splash stays its full five seconds.
@@ -85,14 +86,3 @@ void FrmLogo::closeEvent(QCloseEvent* event)
         QDialog::closeEvent(event);
 }
 
-void FrmLogo::changeEvent(QEvent* event)
-{
-    keepNormalState(this, event);
-    QDialog::changeEvent(event);
-}
-
-void FrmLogo::showEvent(QShowEvent* event)
-{
-    keepFixedSize(this);
-    QDialog::showEvent(event);
-}

@@ -81,20 +81,31 @@ void TestWindowRules::windowsKeepTheirSize_data()
 {
     QTest::addColumn<bool>("splash");
     QTest::addColumn<int>("state");
-    QTest::newRow("main window full-screen") << false << int(Qt::WindowFullScreen);
-    QTest::newRow("main window maximised") << false << int(Qt::WindowMaximized);
-    QTest::newRow("splash full-screen") << true << int(Qt::WindowFullScreen);
-    QTest::newRow("splash maximised") << true << int(Qt::WindowMaximized);
+    // Whether the native window has another child object before the first show, as a platform
+    // or an accessibility bridge may give it: that must not stop the size being kept.
+    QTest::addColumn<bool>("nativeHasChild");
+    QTest::newRow("main window full-screen") << false << int(Qt::WindowFullScreen) << false;
+    QTest::newRow("main window maximised") << false << int(Qt::WindowMaximized) << false;
+    QTest::newRow("splash full-screen") << true << int(Qt::WindowFullScreen) << false;
+    QTest::newRow("splash maximised") << true << int(Qt::WindowMaximized) << false;
+    QTest::newRow("main window, native window with a child")
+        << false << int(Qt::WindowMaximized) << true;
+    QTest::newRow("splash, native window with a child") << true << int(Qt::WindowMaximized) << true;
 }
 
 void TestWindowRules::windowsKeepTheirSize()
 {
     QFETCH(bool, splash);
     QFETCH(int, state);
+    QFETCH(bool, nativeHasChild);
     FrmLogo logo;
     FrmGeneral main;
     QWidget* window = splash ? static_cast<QWidget*>(&logo) : static_cast<QWidget*>(&main);
     const QSize size = splash ? QSize(273, 310) : QSize(505, 274);
+    if (nativeHasChild) {
+        window->winId();
+        new QObject(window->windowHandle());
+    }
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     QCOMPARE(window->size(), size);
