@@ -425,7 +425,6 @@ void FrmGeneral::paintEvent(QPaintEvent*)
     }
 }
 
-
 void FrmGeneral::moveEvent(QMoveEvent* event)
 {
     QWidget::moveEvent(event);

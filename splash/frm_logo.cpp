@@ -85,4 +85,3 @@ void FrmLogo::closeEvent(QCloseEvent* event)
     else
         QDialog::closeEvent(event);
 }
-

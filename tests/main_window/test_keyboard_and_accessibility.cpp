@@ -4,6 +4,7 @@
 #include "band_frame.h"
 #include "colour_code.h"
 #include "frm_general.h"
+#include "waits.h"
 #include "window_driver.h"
 
 #include <QAccessible>
@@ -112,7 +113,7 @@ void TestKeyboardAndAccessibility::focusCueAppearsOnlyWithTheKeyboard()
 
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to picLineColor_1
     QVERIFY(frame->showsFocusCue());
-    QTRY_COMPARE(window->grab().toImage().pixelColor(cue), QColor(Qt::white));
+    TRY_COMPARE(window->grab().toImage().pixelColor(cue), QColor(Qt::white));
     QVERIFY(atStart != QColor(Qt::white));
 
     // The cue leaves the band's colour wholly visible.
@@ -359,11 +360,11 @@ void TestKeyboardAndAccessibility::accessibleActionsKeepTheDisplayInStep()
 
     // A press animates the button and clicks it a moment later.
     const int selected = name.startsWith("picLineColor") ? name.section('_', 1).toInt() : band;
-    QTRY_COMPARE(int(window->bandState().CurLine), selected);
+    TRY_COMPARE(int(window->bandState().CurLine), selected);
     if (code >= 0)
-        QTRY_COMPARE(int(window->bandState().LineColor[band]), code);
+        TRY_COMPARE(int(window->bandState().LineColor[band]), code);
     if (divisor >= 0)
-        QTRY_COMPARE(int(window->bandState().LimitDivisor), divisor);
+        TRY_COMPARE(int(window->bandState().LimitDivisor), divisor);
     QTest::qWait(0);
     const QString wrong = DisplayAgreement(window).disagreement();
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));

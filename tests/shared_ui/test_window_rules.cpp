@@ -3,9 +3,11 @@
 // asks of them.
 #include "frm_general.h"
 #include "frm_logo.h"
+#include "waits.h"
 #include "window_rules.h"
 
 #include <QScreen>
+
 #include <QtTest>
 
 class TestWindowRules : public QObject
@@ -112,14 +114,14 @@ void TestWindowRules::windowsKeepTheirSize()
 
     // What a window manager does when asked for full screen or a maximised window.
     window->windowHandle()->setWindowStates(Qt::WindowStates(state));
-    QTRY_COMPARE(window->windowState(), Qt::WindowNoState);
-    QTRY_COMPARE(window->size(), size);
-    QTRY_COMPARE(window->windowHandle()->size(), size);
+    TRY_COMPARE(window->windowState(), Qt::WindowNoState);
+    TRY_COMPARE(window->size(), size);
+    TRY_COMPARE(window->windowHandle()->size(), size);
 
     // A window manager resizing the native window in its normal state (a maximise that arrives
     // after the window went back to normal does that under Wine).
     window->windowHandle()->resize(800, 600);
-    QTRY_COMPARE(window->windowHandle()->size(), size);
+    TRY_COMPARE(window->windowHandle()->size(), size);
     QCOMPARE(window->size(), size);
     QCOMPARE(window->windowState(), Qt::WindowNoState);
 }
