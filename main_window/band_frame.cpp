@@ -8,7 +8,9 @@
 #include <QKeyEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <vector>
 
 using namespace FrmGeneralLayout;
 
@@ -146,17 +148,51 @@ bool BandPicture::hitButton(const QPoint& pos) const
 
 void BandPicture::paintEvent(QPaintEvent*)
 {
-    // Paint only the part of the strip that lies inside the frame, straight from its source
-    // rectangle: moving a fully painted strip under the frame's clip lets rows of the
-    // neighbouring cell show at fractional scale factors.
+    // Only the part of the strip inside the frame is painted, scaled here to the device pixels
+    // it covers and then drawn one to one. Moving a fully
+    // painted strip under the frame's clip, or leaving the scaling of a source rectangle to the
+    // paint engine, lets rows of the neighbouring cell show or outline columns drop out at
+    // fractional scale factors, differently from one Qt release to the next.
     const QRect visible = visibleCell();
     if (visible.isEmpty())
         return;
-    const qreal ratio = strip_.devicePixelRatio();
-    const QRectF source(visible.x() * ratio, visible.y() * ratio, visible.width() * ratio,
-                        visible.height() * ratio);
     QPainter painter(this);
-    painter.drawPixmap(QRectF(visible), strip_, source);
+    const QTransform toDevice = painter.deviceTransform();
+    const QRectF mapped = toDevice.mapRect(QRectF(visible));
+    const QRect device(QPoint(qRound(mapped.left()), qRound(mapped.top())),
+                       QPoint(qRound(mapped.right()) - 1, qRound(mapped.bottom()) - 1));
+    if (device.isEmpty())
+        return;
+    const qreal ratio = strip_.devicePixelRatio();
+    const QImage source =
+        strip_
+            .copy(QRect(QPoint(qRound(visible.x() * ratio), qRound(visible.y() * ratio)),
+                        QSize(qRound(visible.width() * ratio), qRound(visible.height() * ratio))))
+            .toImage()
+            .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    // Each device pixel shows the source pixel under its centre (nearest neighbour), clamped
+    // to the visible part so that no neighbouring cell can show in a partly covered edge pixel.
+    const QTransform toLogical = toDevice.inverted();
+    const auto sourceIndex = [ratio](qreal logical, int origin, int count) {
+        const auto index = static_cast<int>(std::floor((logical - origin) * ratio));
+        return std::clamp(index, 0, count - 1);
+    };
+    QImage scaled(device.size(), QImage::Format_ARGB32_Premultiplied);
+    std::vector<int> sourceX(static_cast<std::size_t>(scaled.width()));
+    for (int x = 0; x < scaled.width(); ++x)
+        sourceX[static_cast<std::size_t>(x)] = sourceIndex(
+            toLogical.map(QPointF(device.left() + x + 0.5, 0)).x(), visible.x(), source.width());
+    for (int y = 0; y < scaled.height(); ++y) {
+        const int sourceY = sourceIndex(toLogical.map(QPointF(0, device.top() + y + 0.5)).y(),
+                                        visible.y(), source.height());
+        const auto* in = reinterpret_cast<const QRgb*>(source.constScanLine(sourceY));
+        auto* out = reinterpret_cast<QRgb*>(scaled.scanLine(y));
+        for (int x = 0; x < scaled.width(); ++x)
+            out[x] = in[sourceX[static_cast<std::size_t>(x)]];
+    }
+    // Device coordinates: undo the scaling the window system adds after the world transform.
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    painter.drawImage(device.topLeft(), scaled);
 }
 
 void BandPicture::keyPressEvent(QKeyEvent* event)

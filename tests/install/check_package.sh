@@ -46,9 +46,9 @@ fi
 [ "$(dpkg-deb -f "$deb" Maintainer)" = "$maintainer" ] ||
     fail "the package's maintainer is '$(dpkg-deb -f "$deb" Maintainer)', not the configured '$maintainer'"
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
-    [[ ", $depends," == *", $needed "* || ", $depends," == *", $needed,"* ]] ||
-        fail "Depends lacks $needed: '$depends'"
+# Debian 13 renamed Qt's core library package for its 64-bit time_t (libqt6core6t64).
+for needed in libqt6widgets6 libqt6gui6 'libqt6core6(t64)?' 'libstdc\+\+6' libc6; do
+    [[ ", $depends," =~ ,\ $needed[\ ,] ]] || fail "Depends lacks $needed: '$depends'"
 done
 
 # Root's files; folders and the executable 0755, everything else 0644.
@@ -72,7 +72,7 @@ dpkg_root -i "$deb" >"$scratch/dpkg-install.log" 2>&1 ||
 [ "$(dpkg-query --admindir="$root/var/lib/dpkg" -W -f '${Status}' resistor)" = "install ok installed" ] ||
     fail "dpkg does not record resistor as installed"
 
-render_metainfo "$cmake" "$source" "$id" "$scratch/with-screenshots.metainfo.xml" \
+render_metainfo "$cmake" "$source" "$build" "$id" "$scratch/with-screenshots.metainfo.xml" \
     "https://screenshots.invalid/resistor"
 mapfile -t shots < <(screenshot_names "$scratch/with-screenshots.metainfo.xml")
 check_tree "$root" /usr "$id" "${shots[@]}"

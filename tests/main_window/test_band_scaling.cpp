@@ -53,8 +53,9 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
 
     const auto matches = [&](const QImage& seen, int deviceRow, int cellRow) {
         for (int column : sampleColumns) {
+            // The device pixel over the column's middle, and the strip pixel under its centre.
             const int deviceX = int((column + 0.5) * scale);
-            const int sourceX = int((column + 0.5) * stripRatio);
+            const int sourceX = int((deviceX + 0.5) / scale * stripRatio);
             if (seen.pixelColor(deviceX, deviceRow).rgb() !=
                 strip.pixelColor(sourceX, cellTop + cellRow).rgb())
                 return false;
@@ -68,7 +69,6 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
         const int deviceRows = seen.height();
         QVERIFY2(std::abs(deviceRows - 13 * scale) < 1, qPrintable(QString::number(deviceRows)));
 
-        QList<int> shown;
         for (int y = 0; y < deviceRows; ++y) {
             // The row a nearest-pixel scaling shows here, give or take one.
             const int expected = int((y + 0.5) * cellRows / deviceRows);
@@ -81,7 +81,6 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
             QVERIFY2(found >= 0,
                      qPrintable(
                          QString("band %1, device row %2 is no row of the cell").arg(band).arg(y)));
-            shown << found;
         }
         QVERIFY2(matches(seen, 0, 0) && matches(seen, deviceRows - 1, cellRows - 1),
                  qPrintable(
@@ -99,10 +98,16 @@ void TestBandScaling::everyCodeShowsOneWholeCell()
                     QVERIFY2(seen.pixelColor(x, y) == QColor(Qt::black),
                              qPrintable(QString("band %1 (%2, %3)").arg(band).arg(x).arg(y)));
         }
+        // Every row of the cell shows (or one that looks the same, in a run of equal rows).
         if (deviceRows >= cellRows)
             for (int r = 0; r < cellRows; ++r)
                 QVERIFY2(
-                    shown.contains(r),
+                    [&] {
+                        for (int y = 0; y < deviceRows; ++y)
+                            if (matches(seen, y, r))
+                                return true;
+                        return false;
+                    }(),
                     qPrintable(QString("band %1 leaves out row %2 of the cell").arg(band).arg(r)));
     }
 }
