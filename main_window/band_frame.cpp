@@ -91,6 +91,7 @@ bool activatesBand(QWidget* band, QKeyEvent* event)
 BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
     : QWidget(parent), picture_(new BandPicture(strip, this))
 {
+    installAccessibleFactory();
     setObjectName(QStringLiteral("picLine_%1").arg(band));
     picture_->setObjectName(QStringLiteral("picLineColor_%1").arg(band));
     setGeometry(pixelRect({kPicLineLeft, kPicLineTops[static_cast<std::size_t>(band)],
@@ -98,8 +99,12 @@ BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
     setFocusPolicy(Qt::StrongFocus);
-    static const bool factoryInstalled = (QAccessible::installFactory(bandAccessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
+}
+
+void BandFrame::installAccessibleFactory()
+{
+    static const bool installed = (QAccessible::installFactory(bandAccessibleFactory), true);
+    Q_UNUSED(installed);
 }
 
 void BandFrame::setPictureTop(float units)

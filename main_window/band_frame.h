@@ -19,6 +19,10 @@ class BandFrame : public QWidget
 public:
     BandFrame(int band, const QPixmap& strip, QWidget* parent);
 
+    // Makes assistive technology see band frames and pictures as described above. Must run before
+    // anything asks for their accessible interfaces: Qt keeps the first one made for a widget.
+    static void installAccessibleFactory();
+
     BandPicture* picture() const { return picture_; }
 
     // Moves the band picture so that its top lies `units` frame heights below the frame's top.

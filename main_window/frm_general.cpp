@@ -141,6 +141,12 @@ protected:
 
 FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
 {
+    // First of all: Qt keeps the first accessible interface made for a widget, and setting the
+    // title already makes one for a window while a screen reader listens (Qt 6.8).
+    static const bool factoryInstalled =
+        (QAccessible::installFactory(windowAccessibleFactory), true);
+    Q_UNUSED(factoryInstalled);
+    BandFrame::installAccessibleFactory();
     setObjectName(QStringLiteral("FrmGeneral"));
     setWindowTitle(QString::fromUtf8(kCaption));
     // A fixed dialog frame: title bar with the caption and a close box, nothing else.
@@ -150,9 +156,6 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
     setFixedSize(pixelSize(kClientWidth, kClientHeight));
     keepFixedSize(this);
     setWindowIcon(pictures::windowIcon());
-    static const bool factoryInstalled =
-        (QAccessible::installFactory(windowAccessibleFactory), true);
-    Q_UNUSED(factoryInstalled);
     QFont buttonFont = font();
     buttonFont.setFamily(fonts::family());
     buttonFont.setPointSizeF(kButtonPointSize);

@@ -19,6 +19,9 @@ import time
 import pyatspi
 from gi.repository import GLib
 
+# Roles are compared as AT-SPI's numbers: their names changed between releases ("push button" in
+# AT-SPI 2.46 of Debian 12, "button" in 2.56 of Debian 13).
+
 TIMEOUT = 10
 TITLE = "Программа расшифровки цветовой маркеровки резисторов"
 COLOURS = ["Черный", "Коричневый", "Красный", "Оранжевый", "Желтый", "Зеленый", "Голубой",
@@ -88,7 +91,7 @@ class MainWindow:
 
     def find(self, role, name=None, prefix=None):
         for node in walk(self.frame):
-            if node.getRoleName() != role:
+            if node.getRole() != role:
                 continue
             if name is not None and node.name.strip() != name:
                 continue
@@ -98,10 +101,10 @@ class MainWindow:
         return None
 
     def band(self, band):
-        return self.find("push button", prefix=f"Полоса {band}:")
+        return self.find(pyatspi.ROLE_PUSH_BUTTON, prefix=f"Полоса {band}:")
 
     def labels(self):
-        return [n.name for n in walk(self.frame) if n.getRoleName() == "label"]
+        return [n.name for n in walk(self.frame) if n.getRole() == pyatspi.ROLE_LABEL]
 
     def check_display(self, step, selected, codes, value, unit):
         """What a screen-reader user learns after a step, against what a sighted user sees."""
@@ -116,7 +119,7 @@ class MainWindow:
             if picture is None:
                 continue
             group = picture.parent
-            check(group.name == f"Полоса {band}" and group.getRoleName() != "push button",
+            check(group.name == f"Полоса {band}" and group.getRole() != pyatspi.ROLE_PUSH_BUTTON,
                   f"{step}: band {band} appears twice ({group.getRoleName()} '{group.name}')")
             is_checked = pyatspi.STATE_CHECKED in states(picture)
             check(is_checked == (band == selected),
@@ -130,7 +133,7 @@ class MainWindow:
                   f"{step}: band {band} reaches outside the window {window}")
         selected_code = codes[selected - 1]
         for code, colour in enumerate(COLOURS):
-            button = self.find("radio button", name=colour)
+            button = self.find(pyatspi.ROLE_RADIO_BUTTON, name=colour)
             s = states(button)
             offered = code >= 10 if selected == 4 else code <= 9
             check((pyatspi.STATE_SENSITIVE in s) == offered,
@@ -163,7 +166,7 @@ def run(program):
 
     app = wait_for("the program on the accessibility bus", application)
     splash = wait_for("the splash window", lambda: next(
-        (n for n in app if n.getRoleName() == "dialog"), None))
+        (n for n in app if n.getRole() == pyatspi.ROLE_DIALOG), None))
     check(splash.name == "Резистор" and splash.description,
           f"the splash is named '{splash.name}', described '{splash.description}'")
     x, y, w, h = extents(splash)
@@ -172,10 +175,10 @@ def run(program):
                    check=True)
 
     frame = wait_for("the main window", lambda: next(
-        (n for n in app if n.getRoleName() == "frame" and n.name.strip() == TITLE), None))
+        (n for n in app if n.getRole() == pyatspi.ROLE_FRAME and n.name.strip() == TITLE), None))
     window = MainWindow(frame)
     for unit in ("Om", "kOm", "mOm"):
-        check(window.find("push button", name=unit) is not None, f"no button named {unit}")
+        check(window.find(pyatspi.ROLE_PUSH_BUTTON, name=unit) is not None, f"no button named {unit}")
 
     window.check_display("start", 1, [6, 2, 5, 11], " 6200", "kOm ±5%")
 
@@ -186,22 +189,22 @@ def run(program):
              lambda: ("Полоса 4: Золотой", "checked", 1) in announced and
              ("Полоса 1: Голубой", "checked", 0) in announced)
 
-    act(window.find("radio button", name="Серебристый"), "Toggle")
+    act(window.find(pyatspi.ROLE_RADIO_BUTTON, name="Серебристый"), "Toggle")
     window.check_display("silver", 4, [6, 2, 5, 10], " 6200", "kOm ±10%")
 
-    act(window.find("push button", name="mOm"), "Press")
+    act(window.find(pyatspi.ROLE_PUSH_BUTTON, name="mOm"), "Press")
     window.check_display("mOm", 4, [6, 2, 5, 10], " 6.2", "mOm ±10%")
 
     act(window.band(3), "Press")
     window.check_display("band 3 selected", 3, [6, 2, 5, 10], " 6.2", "mOm ±10%")
 
-    act(window.find("radio button", name="Черный"), "Toggle")
+    act(window.find(pyatspi.ROLE_RADIO_BUTTON, name="Черный"), "Toggle")
     window.check_display("black", 3, [6, 2, 0, 10], "0.000062", "mOm ±10%")
 
     if failures:
         sys.exit(f"{len(failures)} check(s) failed")
     print("every step agreed with the display")
-    act(window.find("push button", name="Выход"), "Press")
+    act(window.find(pyatspi.ROLE_PUSH_BUTTON, name="Выход"), "Press")
 
 
 main()
