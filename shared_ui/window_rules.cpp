@@ -22,7 +22,9 @@ QPoint centredPosition(const QRect& screen, const QRect& available, QSize outerS
 
 void centreOnScreen(QWidget* window, QSize outerSize)
 {
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    // The primary screen, as Windows opens programs there: not whichever screen holds (0, 0),
+    // where a window that is not shown yet believes itself to be.
+    const QScreen* screen = QGuiApplication::primaryScreen();
     window->move(centredPosition(screen->geometry(), screen->availableGeometry(), outerSize));
 }
 

@@ -18,7 +18,7 @@ class QWidget;
 // the screen's available area.
 QPoint centredPosition(const QRect& screen, const QRect& available, QSize outerSize);
 
-// Moves the window to its centred position on its screen.
+// Moves the window to its centred position on the primary screen.
 void centreOnScreen(QWidget* window, QSize outerSize);
 
 // Call once, from a fixed-size window's constructor: a window manager's maximise or full-screen
