@@ -8,12 +8,27 @@
 namespace pictures
 {
 
+namespace
+{
+// The device pixel ratio of the rendering made for a screen's density.
+int renderingRatio(qreal devicePixelRatio)
+{
+    return devicePixelRatio >= 2 ? 2 : 1;
+}
+} // namespace
+
 QPixmap pixmap(const char* path1x, const char* path2x, qreal devicePixelRatio)
 {
-    const char* path = devicePixelRatio >= 2 ? path2x : path1x;
-    QImage image = artwork::load(path);
-    image.setDevicePixelRatio(path == path2x ? 2 : 1);
+    const int ratio = renderingRatio(devicePixelRatio);
+    QImage image = artwork::load(ratio == 2 ? path2x : path1x);
+    image.setDevicePixelRatio(ratio);
     return QPixmap::fromImage(std::move(image));
+}
+
+void keepSuited(QPixmap& picture, const char* path1x, const char* path2x, qreal devicePixelRatio)
+{
+    if (picture.isNull() || picture.devicePixelRatio() != renderingRatio(devicePixelRatio))
+        picture = pixmap(path1x, path2x, devicePixelRatio);
 }
 
 QIcon windowIcon()

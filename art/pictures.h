@@ -13,6 +13,10 @@ namespace pictures
 // logical size.
 QPixmap pixmap(const char* path1x, const char* path2x, qreal devicePixelRatio);
 
+// Makes `picture` the rendering for the density, decoding it only when it is not that one
+// already: at first, and after its window moved to a screen of the other kind of density.
+void keepSuited(QPixmap& picture, const char* path1x, const char* path2x, qreal devicePixelRatio);
+
 // The window icon at every size it was drawn at.
 QIcon windowIcon();
 

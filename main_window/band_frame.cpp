@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "band_frame.h"
 
+#include "artwork.h"
 #include "frm_general_layout.h"
+#include "pictures.h"
 #include "run_time_error.h"
 
 #include <QAccessibleWidget>
@@ -161,6 +163,7 @@ void BandPicture::paintEvent(QPaintEvent*)
     const QRect visible = visibleCell();
     if (visible.isEmpty())
         return;
+    pictures::keepSuited(strip_, artwork::strip, artwork::strip2x, devicePixelRatioF());
     QPainter painter(this);
     const QTransform toDevice = painter.deviceTransform();
     const QRectF mapped = toDevice.mapRect(QRectF(visible));

@@ -409,10 +409,9 @@ bool FrmGeneral::eventFilter(QObject* watched, QEvent* event)
 void FrmGeneral::paintEvent(QPaintEvent*)
 {
     // Decoded at the first paint, so that the splash window shown by Form_Load does not wait
-    // for it.
-    if (background_.isNull())
-        background_ =
-            pictures::pixmap(artwork::background, artwork::background2x, devicePixelRatioF());
+    // for it, and again when the window moves to a screen of another density.
+    pictures::keepSuited(background_, artwork::background, artwork::background2x,
+                         devicePixelRatioF());
     QPainter painter(this);
     // At its natural size from the top-left corner; what lies beyond the client area is clipped.
     painter.drawPixmap(0, 0, background_);

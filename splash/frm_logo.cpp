@@ -56,6 +56,7 @@ void FrmLogo::Timer_Timer()
 
 void FrmLogo::paintEvent(QPaintEvent*)
 {
+    pictures::keepSuited(picture_, artwork::splash, artwork::splash2x, devicePixelRatioF());
     QPainter(this).drawPixmap(0, 0, picture_);
 }
 

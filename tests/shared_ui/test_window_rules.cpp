@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Where the windows go on the screen, and that they keep their size whatever a window manager
 // asks of them.
+#include "artwork.h"
 #include "frm_general.h"
 #include "frm_logo.h"
 #include "waits.h"
@@ -20,6 +21,7 @@ private slots:
     void windowsStayOnTheScreen();
     void windowsKeepTheirSize_data();
     void windowsKeepTheirSize();
+    void picturesFollowTheScreen();
 };
 
 void TestWindowRules::centredPosition_data()
@@ -129,6 +131,54 @@ void TestWindowRules::windowsKeepTheirSize()
     TRY_COMPARE(window->windowHandle()->size(), size);
     QCOMPARE(window->size(), size);
     QCOMPARE(window->windowState(), Qt::WindowNoState);
+}
+
+void TestWindowRules::picturesFollowTheScreen()
+{
+    QScreen* primary = QGuiApplication::primaryScreen();
+    QScreen* denser = nullptr;
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->devicePixelRatio() >= 2 && primary->devicePixelRatio() < 2)
+            denser = screen;
+    if (!denser)
+        QSKIP("needs a primary screen below 2x and another one at 2x "
+              "(test_window_rules_two_screens)");
+
+    FrmLogo logo;
+    FrmGeneral main;
+    // A part of each window's picture with fine detail (the splash's title, the main window's
+    // top-left corner) where no control covers it.
+    const struct {
+        QWidget* window;
+        const char* picture1x;
+        const char* picture2x;
+        QRect part;
+    } windows[] = {{&logo, artwork::splash, artwork::splash2x, QRect(100, 30, 30, 30)},
+                   {&main, artwork::background, artwork::background2x, QRect(0, 0, 30, 30)}};
+    for (const auto& [window, picture1x, picture2x, part] : windows) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Over to the 2x screen and back: each time the picture drawn one to one is the
+        // rendering made for that screen, not the other one scaled.
+        for (QScreen* screen : {denser, primary}) {
+            window->windowHandle()->setScreen(screen);
+            TRY_COMPARE(window->devicePixelRatioF(), screen->devicePixelRatio());
+            const int ratio = screen->devicePixelRatio() >= 2 ? 2 : 1;
+            const QImage expected = artwork::load(ratio == 2 ? picture2x : picture1x)
+                                        .copy(QRect(part.topLeft() * ratio, part.size() * ratio));
+            const QImage seen = window->grab(part).toImage().convertToFormat(expected.format());
+            QVERIFY2(
+                seen == expected,
+                qPrintable(
+                    QString("%1 on the %2 screen").arg(window->objectName()).arg(screen->name())));
+        }
+    }
+    // A band at 2x shows the 2x strip's cell, whose outline is two device pixels wide.
+    main.windowHandle()->setScreen(denser);
+    TRY_COMPARE(main.devicePixelRatioF(), denser->devicePixelRatio());
+    const QImage band = main.findChild<QWidget*>("picLine_1")->grab().toImage();
+    QCOMPARE(band.pixelColor(1, 10), QColor(Qt::black));
+    QVERIFY(band.pixelColor(2, 10) != QColor(Qt::black));
 }
 
 QTEST_MAIN(TestWindowRules)
