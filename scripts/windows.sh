@@ -17,6 +17,7 @@ WINDOWS_PACKAGES=(
     wine wine64                # runs the tests and the program
     xvfb xfwm4 dbus xdotool x11-utils # a virtual display with a window manager for the black-box run
     imagemagick                # screenshots of the program's window, compared pixel by pixel
+    dpkg-dev                   # dpkg-source, which unpacks Qt's source for the static build
 )
 
 # What a static Qt Widgets program needs and nothing more. The tablet-event feature is off because
