@@ -156,10 +156,10 @@ bool BandPicture::hitButton(const QPoint& pos) const
 void BandPicture::paintEvent(QPaintEvent*)
 {
     // Only the part of the strip inside the frame is painted, scaled here to the device pixels
-    // it covers and then drawn one to one. Moving a fully
-    // painted strip under the frame's clip, or leaving the scaling of a source rectangle to the
-    // paint engine, lets rows of the neighbouring cell show or outline columns drop out at
-    // fractional scale factors, differently from one Qt release to the next.
+    // it covers and then drawn one to one. Moving a fully painted strip under the frame's clip,
+    // or leaving the scaling of a source rectangle to the paint engine, lets rows of the
+    // neighbouring cell show or outline columns drop out at fractional scale factors,
+    // differently from one Qt release to the next.
     const QRect visible = visibleCell();
     if (visible.isEmpty())
         return;
