@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Closes the real program the way a user's close box does: through the window manager, which
 # sends the window a WM_DELETE_WINDOW message. On the private virtual display with xfwm4 that
-tests/with_window_manager.sh gives it:
+# tests/with_window_manager.sh gives it:
 #   1. the close request sent to the splash window is ignored: the splash stays and the program
 #      runs on;
 #   2. a click dismisses the splash and the main window appears;
@@ -11,16 +11,17 @@ tests/with_window_manager.sh gives it:
 #
 #   bash tests/with_window_manager.sh bash tests/app/check_window_manager_close.sh PROGRAM
 #
-# Needs wmctrl, xdotool and xwininfo.
+# Needs wmctrl, xdotool, xwininfo and dbus-daemon.
 set -euo pipefail
 [ $# -eq 1 ] || { sed -n '2,13p' "$0" >&2; exit 2; }
 program=$1
 
 scratch=$(mktemp -d)
-app=''
+app='' bus_pid=''
 cleanup() {
     [ -n "$app" ] && kill "$app" 2>/dev/null || true
     [ -n "$app" ] && wait "$app" 2>/dev/null || true
+    [ -n "$bus_pid" ] && kill "$bus_pid" 2>/dev/null || true
     rm -rf "$scratch"
 }
 trap cleanup EXIT
@@ -43,11 +44,12 @@ unset QT_QPA_PLATFORM
 
 # --- The program's windows ------------------------------------------------------------------
 
-# No session bus for the program: without an address libdbus would try to start one through the
-# X display (dbus-launch), a process nobody here would end; and the sanitizer build would report
-# the buffer that libdbus leaks when that start fails.
-DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/no-session-bus" \
-    "$program" >"$scratch/app.out" 2>"$scratch/app.err" &
+# A session bus of the program's own, as a desktop gives it one. Without a bus libdbus would try
+# to start one through the X display (dbus-launch), a process nobody here would end, and the
+# sanitizer build would report what Qt and libdbus leak when they fail to reach a bus.
+{ read -r bus_address && read -r bus_pid; } < <(dbus-daemon --session --fork --nopidfile \
+    --print-address=1 --print-pid=1) || fail "dbus-daemon could not start a session bus"
+DBUS_SESSION_BUS_ADDRESS=$bus_address "$program" >"$scratch/app.out" 2>"$scratch/app.err" &
 app=$!
 
 # geometry WINDOW: "X Y WIDTH HEIGHT" of the window's inside while it is shown, else nothing.
