@@ -20,12 +20,15 @@ namespace
 {
 
 // A band picture to assistive technology: a button that selects its band, checked while the
-// band is being edited, whose extent is the one cell that shows, not the whole strip.
+// band is being edited, whose extent is the one cell that shows, not the whole strip. It stays
+// checked when pressed again, as a toggle button held down; Qt exposes no toggle-button role on
+// AT-SPI (a checkable button there is a plain push button whose checked state screen readers do
+// not read), so it is a check box, whose state they do read.
 class BandPictureAccessible : public QAccessibleWidget
 {
 public:
     explicit BandPictureAccessible(BandPicture* picture)
-        : QAccessibleWidget(picture, QAccessible::Button)
+        : QAccessibleWidget(picture, QAccessible::CheckBox)
     {
     }
 
@@ -70,24 +73,6 @@ QAccessibleInterface* bandAccessibleFactory(const QString& className, QObject* o
     return nullptr;
 }
 
-// Space and Enter on a band do what a click on its picture does. Any key shows that the user
-// works with the keyboard, which makes the focus cue appear.
-bool activatesBand(QWidget* band, QKeyEvent* event)
-{
-    if (!band->window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-        band->window()->setAttribute(Qt::WA_KeyboardFocusChange);
-        band->window()->update();
-    }
-    switch (event->key()) {
-    case Qt::Key_Space:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
 BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
@@ -100,7 +85,6 @@ BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
                            kPicLineWidth, kPicLineHeight}));
     setAutoFillBackground(true);
     setBackgroundRole(QPalette::Button);
-    setFocusPolicy(Qt::StrongFocus);
 }
 
 void BandFrame::installAccessibleFactory()
@@ -123,16 +107,7 @@ void BandFrame::setPictureTop(float units)
 
 bool BandFrame::showsFocusCue() const
 {
-    return (hasFocus() || picture_->hasFocus()) &&
-           window()->testAttribute(Qt::WA_KeyboardFocusChange);
-}
-
-void BandFrame::keyPressEvent(QKeyEvent* event)
-{
-    if (activatesBand(this, event))
-        picture_->click();
-    else
-        QWidget::keyPressEvent(event);
+    return picture_->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
 BandPicture::BandPicture(const QPixmap& strip, QWidget* frame)
@@ -205,8 +180,25 @@ void BandPicture::paintEvent(QPaintEvent*)
 
 void BandPicture::keyPressEvent(QKeyEvent* event)
 {
-    if (activatesBand(this, event))
-        click();
-    else
-        QAbstractButton::keyPressEvent(event);
+    // Any key shows that the user works with the keyboard, which makes the focus cue appear.
+    if (!window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+        window()->setAttribute(Qt::WA_KeyboardFocusChange);
+        window()->update();
+    }
+    // Space and Enter do what a click does.
+    const bool plain =
+        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (plain) {
+            click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QAbstractButton::keyPressEvent(event);
 }

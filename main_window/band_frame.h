@@ -10,8 +10,9 @@ class BandPicture;
 // A band frame (picLine): a one-cell-high window onto its band picture, laid across the
 // resistor body. Its vertical unit is its own height, one cell of the colour strip, so the
 // band picture's top is set in cells. It clips the picture; its rightmost pixel column, which
-// the picture does not cover, shows the frame's own background. To assistive technology it is
-// the band's grouping, named after the band; its picture is the band's one button.
+// the picture does not cover, shows the frame's own background. It takes no focus: the band's
+// one stop is its picture. To assistive technology it is the band's grouping, named after the
+// band; its picture is the band's one button.
 class BandFrame : public QWidget
 {
     Q_OBJECT
@@ -28,21 +29,18 @@ public:
     // Moves the band picture so that its top lies `units` frame heights below the frame's top.
     void setPictureTop(float units);
 
-    // Whether the frame or its picture has the focus and the user works with the keyboard,
-    // so that the window marks the band.
+    // Whether the band has the focus and the user works with the keyboard, so that the window
+    // marks the band.
     bool showsFocusCue() const;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     BandPicture* picture_;
 };
 
 // A band picture (picLineColor): the colour strip, moved inside its frame so that the cell of
-// the band's colour is the one in view. Clicking it, or Space or Enter on it or on its frame,
-// selects the band. It is checked while its band is the one being edited; the window sets that
-// from the band state, a click alone never changes it.
+// the band's colour is the one in view. Clicking it, or Space or Enter on it, selects the band. It
+// is checked while its band is the one being edited; the window sets that from the band state, a
+// click alone never changes it.
 class BandPicture : public QAbstractButton
 {
     Q_OBJECT

@@ -8,6 +8,7 @@
 #include "frm_general_layout.h"
 #include "frm_logo.h"
 #include "handler_guard.h"
+#include "label_accessible.h"
 #include "number_text.h"
 #include "pictures.h"
 #include "resistance_texts.h"
@@ -19,6 +20,7 @@
 #include <QFocusEvent>
 #include <QFontMetricsF>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -71,15 +73,33 @@ const char kBandUnknownColour[] = "код %1";
 const char kBandAccessibleDescription[] =
     "Щелчок, пробел или Enter выбирает эту полосу для изменения цвета";
 const char kPanelAccessibleName[] = "Цвет выбранной полосы";
+// The heading's caption says "Метка"; its description names the band as the bands are named.
+const char kBandLabelAccessibleDescription[] = "Редактируемая полоса: Полоса %1";
 const char kValueAccessibleDescription[] = "Сопротивление";
 const char kUnitAccessibleDescription[] = "Единица измерения и допуск";
 
-// The main window to assistive technology: a frame named by its title, not a bare filler.
+// The main window to assistive technology: a frame named by its title, not a bare filler; the
+// colour panel a grouping of the colours, not a frame (the role of a top-level window); the
+// labels static text that can be read as text.
 QAccessibleInterface* windowAccessibleFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String("FrmGeneral"))
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    if (className == QLatin1String("QFrame") && object->objectName() == QLatin1String("Picture1"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    if (className == QLatin1String("QLabel") &&
+        qobject_cast<FrmGeneral*>(static_cast<QWidget*>(object)->window()))
+        return new LabelAccessible(static_cast<QLabel*>(object));
     return nullptr;
+}
+
+// The colour list is one Tab stop, at the checked colour: Tab and Shift+Tab enter it at the
+// band's own colour and leave it at the next press. A click still gives any colour the focus.
+void makeCheckedColourTheStop(const QButtonGroup* colours)
+{
+    for (QAbstractButton* colour : colours->buttons())
+        colour->setFocusPolicy(colour == colours->checkedButton() ? Qt::StrongFocus
+                                                                  : Qt::ClickFocus);
 }
 
 // The two arrows beside a band frame that point at it.
@@ -127,7 +147,9 @@ QLabel* createLabel(const char* name, const char* caption, qreal pointSize, cons
 }
 
 // A colour option button takes a click anywhere in its rectangle, not only on its circle and
-// caption, so that a click past a short caption such as "Белый" chooses the colour too.
+// caption, so that a click past a short caption such as "Белый" chooses the colour too. Up and
+// Down choose the colour above or below that the band can take, as a click would, and take the
+// focus there, from whichever colour has the focus.
 class ColourButton : public QRadioButton
 {
 public:
@@ -135,6 +157,32 @@ public:
 
 protected:
     bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        const int step = event->key() == Qt::Key_Up ? -1 : event->key() == Qt::Key_Down ? 1 : 0;
+        if (step == 0 || !group()) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        for (int code = group()->id(this) + step; QAbstractButton* next = group()->button(code);
+             code += step) {
+            if (next->isEnabled()) {
+                next->click();
+                next->setFocus(step < 0 ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+                return;
+            }
+        }
+    }
+
+    // Qt makes the colour that had the focus last the group's Tab stop; once the focus leaves
+    // it, the stop goes back to the checked colour.
+    void focusOutEvent(QFocusEvent* event) override
+    {
+        QRadioButton::focusOutEvent(event);
+        if (group())
+            makeCheckedColourTheStop(group());
+    }
 };
 
 } // namespace
@@ -163,7 +211,7 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
 
     createControls();
     setTabOrder();
-    picLine[1]->setFocus();
+    picLineColor[1]->setFocus();
 }
 
 FrmGeneral::~FrmGeneral()
@@ -203,7 +251,6 @@ void FrmGeneral::createControls()
     Picture1->setLineWidth(kPicture1BorderPixels);
     Picture1->setAutoFillBackground(true);
     Picture1->setBackgroundRole(QPalette::Button);
-    Picture1->setFocusPolicy(Qt::StrongFocus);
     Picture1->setAccessibleName(QString::fromUtf8(kPanelAccessibleName));
     // Children of the panel are placed inside its border.
     const QPoint insideBorder(kPicture1BorderPixels, kPicture1BorderPixels);
@@ -223,18 +270,21 @@ void FrmGeneral::createControls()
         button->setGeometry(pixelRect({kSwcColorLeft, kSwcColorTops[static_cast<std::size_t>(code)],
                                        kSwcColorWidth, kSwcColorHeight})
                                 .translated(insideBorder));
-        button->installEventFilter(this);
         swcColorGroup->addButton(button, code);
         swcColor.add(code, button);
     }
     swcColor[0]->setChecked(true);
+    keepColourStopOnChecked(false);
     // Whatever checks a colour applies it: a click, an arrow key, or a screen reader's or switch
     // device's toggle action, which checks the button without clicking it. ShowCurrentLine's own
     // check of the band's colour is not a choice and is kept out.
     connect(swcColorGroup, &QButtonGroup::idToggled, this,
             HandlerGuard::guarded([this](int id, bool checked) {
-                if (checked)
-                    swcColor_Click(static_cast<std::int16_t>(id));
+                if (!checked)
+                    return;
+                const bool listHadFocus = colourListHasFocus();
+                swcColor_Click(static_cast<std::int16_t>(id));
+                keepColourStopOnChecked(listHadFocus);
             }));
 
     const QPixmap strip = pictures::pixmap(artwork::strip, artwork::strip2x, devicePixelRatioF());
@@ -271,12 +321,12 @@ void FrmGeneral::createControls()
 
 void FrmGeneral::setTabOrder()
 {
-    // Bands first, then the panel and its colours (the band label's place among them is
-    // skipped, as labels take no focus), then the exit and unit buttons.
+    // Bands first, then the colours (the band label's place among them is skipped, as labels
+    // take no focus; the panel is no stop of its own, the colours are its content), then the
+    // exit and unit buttons. Each band is one stop, its picture; the frame takes no focus.
     QList<QWidget*> order;
     for (int band = 1; band <= kBandCount; ++band)
-        order << picLine[band] << picLineColor[band];
-    order << Picture1;
+        order << picLineColor[band];
     for (int code = 0; code < kColourCount; ++code)
         order << swcColor[code];
     order << BtnExit;
@@ -314,11 +364,13 @@ void FrmGeneral::Form_Load()
 
 void FrmGeneral::picLineColor_Click(std::int16_t Index)
 {
+    const bool listHadFocus = colourListHasFocus();
     state_.selectBand(Index);
     ShowCurrentLine();
     // Digit and multiplier bands take codes 0..9, the tolerance band silver and gold.
     for (const auto& [code, button] : swcColor)
         button->setEnabled(isOfferedForBand(code, state_.CurLine));
+    keepColourStopOnChecked(listHadFocus);
 }
 
 void FrmGeneral::swcColor_Click(std::int16_t Index)
@@ -362,6 +414,10 @@ void FrmGeneral::ShowCurrentLine()
         picture->setChecked(band == state_.CurLine);
     lblLine->setText(QString::fromUtf8(kBandCaption) +
                      QString::fromStdString(numberToText(state_.CurLine)));
+    // Described anew only when the band changed, as the bands are renamed.
+    const QString edited = QString::fromUtf8(kBandLabelAccessibleDescription).arg(state_.CurLine);
+    if (lblLine->accessibleDescription() != edited)
+        lblLine->setAccessibleDescription(edited);
 }
 
 void FrmGeneral::ShowResistance()
@@ -389,21 +445,19 @@ void FrmGeneral::centreOnScreen()
     ::centreOnScreen(this, frameGeometry().size());
 }
 
-bool FrmGeneral::eventFilter(QObject* watched, QEvent* event)
+bool FrmGeneral::colourListHasFocus() const
 {
-    // Tab and Shift+Tab enter the colour group at the checked colour, as in any radio group,
-    // so that the arrow keys then move on from the band's own colour.
-    if (event->type() == QEvent::FocusIn) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        auto* button = qobject_cast<QRadioButton*>(watched);
-        if (button && !button->isChecked() &&
-            (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)) {
-            for (const auto& [code, colour] : swcColor)
-                if (colour->isChecked() && colour->isEnabled())
-                    colour->setFocus(reason);
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    const auto* focused = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+    return focused && focused->group() == swcColorGroup;
+}
+
+void FrmGeneral::keepColourStopOnChecked(bool listHasFocus)
+{
+    makeCheckedColourTheStop(swcColorGroup);
+    // While the keyboard works in the list, the focus stays on the chosen colour, whatever
+    // chose it (a screen reader's toggle action, a band selected from elsewhere).
+    if (listHasFocus)
+        swcColorGroup->checkedButton()->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmGeneral::paintEvent(QPaintEvent*)

@@ -42,7 +42,6 @@ public:
     void BtnExit_Click();
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 
@@ -52,6 +51,8 @@ private:
 
     void createControls();
     void setTabOrder();
+    bool colourListHasFocus() const;
+    void keepColourStopOnChecked(bool listHasFocus);
 
     void ShowLines();
     void ShowCurrentLine();

@@ -8,7 +8,8 @@ Usage: atspi_client.py PROGRAM
 The client listens for events before it starts the program, as a screen reader that runs before
 the programs it reads. The splash window has no action (it goes at a click or after five
 seconds); the client learns its place from its extents and clicks it there with xdotool. At
-the end it presses "Выход", which must end the program with exit code 0."""
+the end it walks the window with the keyboard (xdotool keys), listening for the focus events a
+screen reader follows, and then presses "Выход", which must end the program with exit code 0."""
 
 import os
 
@@ -28,10 +29,16 @@ COLOURS = ["Черный", "Коричневый", "Красный", "Оранж
            "Сиреневый", "Серый", "Белый", "Серебристый", "Золотой"]
 failures = []
 announced = []  # (name, state, value) of state changes on checked, as a screen reader hears them
+gained_focus = []  # names of the objects that said they got the focus, in order
 
 
 def on_state_changed(event):
     announced.append((event.source.name, event.type.minor, event.detail1))
+
+
+def on_focus_changed(event):
+    if event.detail1:
+        gained_focus.append(event.source.name)
 
 
 def pump():
@@ -101,15 +108,27 @@ class MainWindow:
         return None
 
     def band(self, band):
-        return self.find(pyatspi.ROLE_PUSH_BUTTON, prefix=f"Полоса {band}:")
+        # A band stays selected when pressed again, like a toggle button; Qt gives such a
+        # button no toggle-button role on AT-SPI, so it is a check box, whose state is read.
+        return self.find(pyatspi.ROLE_CHECK_BOX, prefix=f"Полоса {band}:")
 
     def labels(self):
         return [n.name for n in walk(self.frame) if n.getRole() == pyatspi.ROLE_LABEL]
+
+    def label_texts(self):
+        """The labels' texts read through their text interface, not their names."""
+        return [n.queryText().getText(0, -1) for n in walk(self.frame)
+                if n.getRole() == pyatspi.ROLE_LABEL]
 
     def check_display(self, step, selected, codes, value, unit):
         """What a screen-reader user learns after a step, against what a sighted user sees."""
         expected_labels = [f"Метка {selected}", value, unit]
         wait_for(f"{step}: labels {expected_labels}", lambda: self.labels() == expected_labels)
+        check(self.label_texts() == expected_labels,
+              f"{step}: the labels' texts read {self.label_texts()}")
+        heading = self.find(pyatspi.ROLE_LABEL, name=f"Метка {selected}")
+        check(heading.description == f"Редактируемая полоса: Полоса {selected}",
+              f"{step}: the heading is described '{heading.description}'")
         window = extents(self.frame)
         for band in range(1, 5):
             picture = self.band(band)
@@ -119,8 +138,10 @@ class MainWindow:
             if picture is None:
                 continue
             group = picture.parent
-            check(group.name == f"Полоса {band}" and group.getRole() != pyatspi.ROLE_PUSH_BUTTON,
+            check(group.name == f"Полоса {band}" and group.getRole() == pyatspi.ROLE_PANEL and
+                  pyatspi.STATE_FOCUSABLE not in states(group),
                   f"{step}: band {band} appears twice ({group.getRoleName()} '{group.name}')")
+            check(pyatspi.STATE_FOCUSABLE in states(picture), f"{step}: band {band} takes no focus")
             is_checked = pyatspi.STATE_CHECKED in states(picture)
             check(is_checked == (band == selected),
                   f"{step}: band {band} {'is' if is_checked else 'is not'} checked")
@@ -144,6 +165,7 @@ class MainWindow:
 
 def main():
     pyatspi.Registry.registerEventListener(on_state_changed, "object:state-changed:checked")
+    pyatspi.Registry.registerEventListener(on_focus_changed, "object:state-changed:focused")
     pump()
     process = subprocess.Popen([sys.argv[1]])
     program = os.path.basename(sys.argv[1])
@@ -179,6 +201,13 @@ def run(program):
     window = MainWindow(frame)
     for unit in ("Om", "kOm", "mOm"):
         check(window.find(pyatspi.ROLE_PUSH_BUTTON, name=unit) is not None, f"no button named {unit}")
+    # The colour panel is a panel holding the colours; the window is the only frame.
+    panel = window.find(pyatspi.ROLE_PANEL, name="Цвет выбранной полосы")
+    check(panel is not None and
+          sorted(n.name for n in panel if n.getRole() == pyatspi.ROLE_RADIO_BUTTON) ==
+          sorted(COLOURS), "no panel 'Цвет выбранной полосы' holding the colours")
+    frames = [n.name for n in walk(frame) if n.getRole() == pyatspi.ROLE_FRAME]
+    check(len(frames) == 1, f"frames in the window: {frames}")
 
     window.check_display("start", 1, [6, 2, 5, 11], " 6200", "kOm ±5%")
 
@@ -200,6 +229,33 @@ def run(program):
 
     act(window.find(pyatspi.ROLE_RADIO_BUTTON, name="Черный"), "Toggle")
     window.check_display("black", 3, [6, 2, 0, 10], "0.000062", "mOm ±10%")
+
+    # The keyboard, from band 1, which has had the focus since the start. Each key moves the
+    # focus to one object, and only that object says it got the focus. The colour list is one
+    # stop; after band 4 is chosen, its colours are reached and applied with the arrows.
+    xwindow = subprocess.run(["xdotool", "search", "--name", TITLE], check=True,
+                             capture_output=True, text=True).stdout.split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", xwindow], check=True)
+    wait_for("band 1 with the focus in the active window",
+             lambda: pyatspi.STATE_FOCUSED in states(window.band(1)))
+    time.sleep(0.3)
+    pump()
+    for key, focus in [("Tab", "Полоса 2: Красный"), ("Tab", "Полоса 3: Черный"),
+                       ("Tab", "Полоса 4: Серебристый"), ("Tab", "Черный"),
+                       ("shift+Tab", "Полоса 4: Серебристый"), ("space", "Полоса 4: Серебристый"),
+                       ("Tab", "Серебристый"), ("Down", "Золотой")]:
+        gained_focus.clear()
+        subprocess.run(["xdotool", "key", key], check=True)
+        if key != "space":
+            wait_for(lambda: f"{key}: the focus on {focus} (heard: {gained_focus})",
+                     lambda: focus in gained_focus)
+        time.sleep(0.3)
+        pump()
+        check(all(name == focus for name in gained_focus),
+              f"{key}: focus events for {gained_focus}, the focus is on {focus}")
+        focused = [n.name for n in walk(frame) if pyatspi.STATE_FOCUSED in states(n)]
+        check(focused == [focus], f"{key}: {focused} say they have the focus, not {focus}")
+    window.check_display("keyboard: band 4 gold", 4, [6, 2, 0, 11], "0.000062", "mOm ±5%")
 
     if failures:
         sys.exit(f"{len(failures)} check(s) failed")

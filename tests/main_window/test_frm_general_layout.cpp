@@ -172,13 +172,13 @@ void TestFrmGeneralLayout::colourButtonsFormOneGroup()
 
 void TestFrmGeneralLayout::tabOrderAndInitialFocus()
 {
+    // One stop per band, at its picture; the colour list is one stop, at the checked colour
+    // (black at design time); the frames, the panel and the labels take no focus.
     QStringList expected;
     for (int band = 1; band <= 4; ++band)
-        expected << QString("picLine_%1").arg(band) << QString("picLineColor_%1").arg(band);
-    expected << "Picture1";
-    for (int code = 0; code <= 11; ++code)
-        expected << QString("swcColor_%1").arg(code);
-    expected << "BtnExit"
+        expected << QString("picLineColor_%1").arg(band);
+    expected << "swcColor_0"
+             << "BtnExit"
              << "btnLimit_0"
              << "btnLimit_3"
              << "btnLimit_6";

@@ -36,8 +36,8 @@ class TestKeyboardAndAccessibility : public QObject
 private slots:
     void init();
     void cleanup();
-    void tabOrderFollowsTheDesign_data();
-    void tabOrderFollowsTheDesign();
+    void keyboardWalk_data();
+    void keyboardWalk();
     void focusCueAppearsOnlyWithTheKeyboard();
     void spaceAndEnterSelectTheBand_data();
     void spaceAndEnterSelectTheBand();
@@ -72,46 +72,144 @@ void TestKeyboardAndAccessibility::cleanup()
     delete window;
 }
 
-void TestKeyboardAndAccessibility::tabOrderFollowsTheDesign_data()
+void TestKeyboardAndAccessibility::keyboardWalk_data()
 {
-    QTest::addColumn<int>("key");
-    QTest::addColumn<QStringList>("order");
-    // The colour group is one stop, entered at the checked colour (blue for band 1).
-    const QStringList forward = {"picLineColor_1", "picLine_2", "picLineColor_2", "picLine_3",
-                                 "picLineColor_3", "picLine_4", "picLineColor_4", "Picture1",
-                                 "swcColor_6",     "BtnExit",   "btnLimit_0",     "btnLimit_3",
-                                 "btnLimit_6",     "picLine_1"};
-    QStringList backward = forward;
-    std::reverse(backward.begin(), backward.end());
-    backward.removeFirst(); // picLine_1, where the focus starts
-    backward << "picLine_1";
-    QTest::newRow("Tab") << int(Qt::Key_Tab) << forward;
-    QTest::newRow("Shift+Tab") << int(Qt::Key_Backtab) << backward;
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("focus");  // the focused control after each key
+    QTest::addColumn<QList<int>>("colours"); // the bands' codes at the end
+    QTest::addColumn<int>("band");           // the band selected at the end
+
+    // One stop per band, the colour list one stop at the checked colour (blue for band 1).
+    const QStringList round = {"picLineColor_2", "picLineColor_3", "picLineColor_4",
+                               "swcColor_6",     "BtnExit",        "btnLimit_0",
+                               "btnLimit_3",     "btnLimit_6",     "picLineColor_1"};
+    QStringList back(round.rbegin() + 1, round.rend());
+    back << round.last();
+    const QList<int> start = {6, 2, 5, 11};
+    QTest::newRow("Tab round") << QStringList(9, "Tab") << round << start << 1;
+    QTest::newRow("Shift+Tab round") << QStringList(9, "Shift+Tab") << back << start << 1;
+
+    // After the list had the focus, band 4 is chosen by Space: its colours are reachable.
+    QStringList keys = QStringList(12, "Tab");
+    QStringList focus = round.mid(0, 4) + round.mid(4) + round.mid(0, 3);
+    keys << "Space"
+         << "Tab"
+         << "Up"
+         << "Down"
+         << "Up"
+         << "Tab"
+         << "Shift+Tab";
+    focus << "picLineColor_4"
+          << "swcColor_11"
+          << "swcColor_10"
+          << "swcColor_11"
+          << "swcColor_10"
+          << "BtnExit"
+          << "swcColor_10";
+    QTest::newRow("tolerance after the list") << keys << focus << QList<int>{6, 2, 5, 10} << 4;
+
+    QTest::newRow("Shift+Tab leaves the list")
+        << QStringList{"Tab", "Tab", "Tab", "Tab", "Shift+Tab", "Shift+Tab", "Shift+Tab"}
+        << QStringList{"picLineColor_2", "picLineColor_3", "picLineColor_4", "swcColor_6",
+                       "picLineColor_4", "picLineColor_3", "picLineColor_2"}
+        << start << 1;
+    QTest::newRow("arrows, then out and back")
+        << QStringList{"Tab", "Tab", "Tab", "Tab", "Down", "Down", "Shift+Tab", "Tab", "Tab"}
+        << QStringList{"picLineColor_2", "picLineColor_3", "picLineColor_4",
+                       "swcColor_6",     "swcColor_7",     "swcColor_8",
+                       "picLineColor_4", "swcColor_8",     "BtnExit"}
+        << QList<int>{8, 2, 5, 11} << 1;
+    // A digit band stops at white and never reaches silver; back from the tolerance band the
+    // list is entered at the digit band's colour again.
+    QTest::newRow("multiplier down to white")
+        << QStringList{"Tab",  "Tab",  "Space", "Tab",  "Tab", "Down",
+                       "Down", "Down", "Down",  "Down", "Tab"}
+        << QStringList{"picLineColor_2", "picLineColor_3", "picLineColor_3", "picLineColor_4",
+                       "swcColor_5",     "swcColor_6",     "swcColor_7",     "swcColor_8",
+                       "swcColor_9",     "swcColor_9",     "BtnExit"}
+        << QList<int>{6, 2, 9, 11} << 3;
+    QTest::newRow("tolerance, then a digit band")
+        << QStringList{"Shift+Tab", "Shift+Tab", "Shift+Tab", "Shift+Tab", "Shift+Tab", "Shift+Tab",
+                       "Space",     "Tab",       "Down",      "Shift+Tab", "Shift+Tab", "Shift+Tab",
+                       "Space",     "Tab",       "Tab",       "Tab",       "Up"}
+        << QStringList{"btnLimit_6",     "btnLimit_3",     "btnLimit_0",     "BtnExit",
+                       "swcColor_6",     "picLineColor_4", "picLineColor_4", "swcColor_11",
+                       "swcColor_11",    "picLineColor_4", "picLineColor_3", "picLineColor_2",
+                       "picLineColor_2", "picLineColor_3", "picLineColor_4", "swcColor_2",
+                       "swcColor_1"}
+        << QList<int>{6, 1, 5, 11} << 2;
 }
 
-void TestKeyboardAndAccessibility::tabOrderFollowsTheDesign()
+void TestKeyboardAndAccessibility::keyboardWalk()
 {
-    QFETCH(int, key);
-    QFETCH(QStringList, order);
-    QCOMPARE(focused(), QString("picLine_1"));
-    QStringList visited;
-    for (int i = 0; i < order.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key),
-                        key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
-        visited << focused();
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, focus);
+    QFETCH(QList<int>, colours);
+    QFETCH(int, band);
+    QCOMPARE(keys.size(), focus.size());
+    deliverAccessibilityEventsTo(recordEvent);
+    QCOMPARE(focused(), QString("picLineColor_1"));
+
+    QList<QImage> seen = {window->grab().toImage()};
+    QStringList stops = {focused()};
+    for (int i = 0; i < keys.size(); ++i) {
+        accessibilityEvents.clear();
+        const QKeyCombination key = QKeySequence(keys[i])[0];
+        QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+        const QString step = QString("key %1 (%2)").arg(i + 1).arg(keys[i]);
+        QVERIFY2(focused() == focus[i], qPrintable(step + ": the focus is on " + focused()));
+
+        // Assistive technology hears of the focus only where it is.
+        int focusEvents = 0;
+        for (const auto& [name, type] : accessibilityEvents)
+            if (type == QAccessible::Focus) {
+                QVERIFY2(name == focused(), qPrintable(step + ": a focus event for " + name));
+                ++focusEvents;
+            }
+        QVERIFY2(focusEvents > 0 || focus[i] == stops.last(),
+                 qPrintable(step + ": no focus event"));
+        QAccessibleInterface* focusChild =
+            QAccessible::queryAccessibleInterface(window)->focusChild();
+        QVERIFY(focusChild);
+        QCOMPARE(focusChild->object(), QApplication::focusWidget());
+        QVERIFY(focusChild->state().focused);
+
+        seen << window->grab().toImage();
+        stops << focused();
     }
-    QCOMPARE(visited, order);
+    // Every stop shows that it has the focus: where it marks the focus, the window looks
+    // different from when the stop before or after it has the focus. A band's arrows stand
+    // beside it, every other control marks the focus inside itself.
+    for (int i = 1; i < stops.size(); ++i) {
+        auto* stop = control<QWidget>(window, stops[i]);
+        const QRect visible = stop->visibleRegion().boundingRect();
+        const int beside = qobject_cast<BandPicture*>(stop) ? 12 : 0;
+        const QRect around = QRect(stop->mapTo(window, visible.topLeft()), visible.size())
+                                 .adjusted(-beside, 0, beside, 0);
+        for (int j : {i - 1, i + 1})
+            if (j < stops.size() && stops[j] != stops[i])
+                QVERIFY2(
+                    !firstDifference(seen[i].copy(around), seen[j].copy(around)).isEmpty(),
+                    qPrintable(QString("%1 shows no focus after key %2").arg(stops[i]).arg(i)));
+    }
+
+    QCOMPARE(int(window->bandState().CurLine), band);
+    for (int b = 1; b <= 4; ++b)
+        QCOMPARE(int(window->bandState().LineColor[b]), colours[b - 1]);
+    const QString wrong = DisplayAgreement(window).disagreement();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
 void TestKeyboardAndAccessibility::focusCueAppearsOnlyWithTheKeyboard()
 {
-    auto* frame = control<BandFrame>(window, "picLine_1");
+    auto* first = control<BandFrame>(window, "picLine_1");
+    auto* frame = control<BandFrame>(window, "picLine_2");
     // The arrow's place, left of the frame, halfway down.
     const QPoint cue(frame->x() - 5, frame->y() + frame->height() / 2);
     const QColor atStart = window->grab().toImage().pixelColor(cue);
-    QVERIFY(!frame->showsFocusCue());
+    QVERIFY(!first->showsFocusCue()); // band 1 has the focus, but no key was pressed yet
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to picLineColor_1
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to band 2
     QVERIFY(frame->showsFocusCue());
     TRY_COMPARE(window->grab().toImage().pixelColor(cue), QColor(Qt::white));
     QVERIFY(atStart != QColor(Qt::white));
@@ -121,9 +219,9 @@ void TestKeyboardAndAccessibility::focusCueAppearsOnlyWithTheKeyboard()
     for (int x = 0; x < 54; ++x)
         QVERIFY(band.pixelColor(x, 0) == QColor(Qt::black));
 
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to picLine_2
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // on to band 3
     QVERIFY(!frame->showsFocusCue());
-    QVERIFY(control<BandFrame>(window, "picLine_2")->showsFocusCue());
+    QVERIFY(control<BandFrame>(window, "picLine_3")->showsFocusCue());
 }
 
 void TestKeyboardAndAccessibility::spaceAndEnterSelectTheBand_data()
@@ -131,10 +229,10 @@ void TestKeyboardAndAccessibility::spaceAndEnterSelectTheBand_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("band");
-    QTest::newRow("Space on frame 3") << "picLine_3" << int(Qt::Key_Space) << 3;
-    QTest::newRow("Enter on picture 4") << "picLineColor_4" << int(Qt::Key_Return) << 4;
-    QTest::newRow("keypad Enter on frame 2") << "picLine_2" << int(Qt::Key_Enter) << 2;
-    QTest::newRow("other key does nothing") << "picLine_3" << int(Qt::Key_A) << 1;
+    QTest::newRow("Space on band 3") << "picLineColor_3" << int(Qt::Key_Space) << 3;
+    QTest::newRow("Enter on band 4") << "picLineColor_4" << int(Qt::Key_Return) << 4;
+    QTest::newRow("keypad Enter on band 2") << "picLineColor_2" << int(Qt::Key_Enter) << 2;
+    QTest::newRow("other key does nothing") << "picLineColor_3" << int(Qt::Key_A) << 1;
 }
 
 void TestKeyboardAndAccessibility::spaceAndEnterSelectTheBand()
@@ -147,6 +245,9 @@ void TestKeyboardAndAccessibility::spaceAndEnterSelectTheBand()
     QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(window->bandState().CurLine, std::int16_t(band));
     QCOMPARE(control<QLabel>(window, "lblLine")->text(), QString("Метка %1").arg(band));
+    // The heading's caption says "Метка", a screen reader names the bands "Полоса".
+    QCOMPARE(accessible(window, "lblLine")->text(QAccessible::Description),
+             QString("Редактируемая полоса: Полоса %1").arg(band));
     if (band == 4)
         QVERIFY(control<QRadioButton>(window, "swcColor_11")->isChecked());
 }
@@ -207,26 +308,38 @@ void TestKeyboardAndAccessibility::spaceOnUnitButtonActsAsClick()
 void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<int>("role"); // -1: whatever the toolkit gives
+    QTest::addColumn<int>("role");
     QTest::addColumn<QString>("spoken");
     QTest::addColumn<bool>("described");
-    QTest::newRow("band picture 1")
-        << "picLineColor_1" << int(QAccessible::Button) << "Полоса 1: Голубой" << true;
-    // Each band once: the frame is the band's grouping, its picture the band's button.
+    QTest::addColumn<bool>("focusable");
+    QTest::addColumn<bool>("textual"); // its text can be read through a text interface
+    // A band that stays selected is a check box, as a toggle button would be; AT-SPI has no
+    // toggle-button role for Qt's widgets.
+    QTest::newRow("band picture 1") << "picLineColor_1" << int(QAccessible::CheckBox)
+                                    << "Полоса 1: Голубой" << true << true << false;
+    // Each band once: the frame is the band's grouping, its picture the band's one stop.
     QTest::newRow("band frame 4") << "picLine_4" << int(QAccessible::Grouping) << "Полоса 4"
-                                  << false;
-    QTest::newRow("panel") << "Picture1" << -1 << "Цвет выбранной полосы" << false;
+                                  << false << false << false;
+    QTest::newRow("panel") << "Picture1" << int(QAccessible::Grouping) << "Цвет выбранной полосы"
+                           << false << false << false;
     // The spoken name holds the caption, for voice control; the Russian word describes it.
-    QTest::newRow("unit Om") << "btnLimit_0" << int(QAccessible::Button) << "Om" << true;
-    QTest::newRow("unit kOm") << "btnLimit_3" << int(QAccessible::Button) << "kOm" << true;
-    QTest::newRow("unit mOm") << "btnLimit_6" << int(QAccessible::Button) << "mOm" << true;
-    QTest::newRow("exit") << "BtnExit" << int(QAccessible::Button) << "Выход" << false;
-    QTest::newRow("value") << "lblResistor" << int(QAccessible::StaticText) << " 6200" << true;
+    QTest::newRow("unit Om") << "btnLimit_0" << int(QAccessible::Button) << "Om" << true << true
+                             << false;
+    QTest::newRow("unit kOm") << "btnLimit_3" << int(QAccessible::Button) << "kOm" << true << true
+                              << false;
+    QTest::newRow("unit mOm") << "btnLimit_6" << int(QAccessible::Button) << "mOm" << true << true
+                              << false;
+    QTest::newRow("exit") << "BtnExit" << int(QAccessible::Button) << "Выход" << false << true
+                          << false;
+    QTest::newRow("value") << "lblResistor" << int(QAccessible::StaticText) << " 6200" << true
+                           << false << true;
     QTest::newRow("unit and tolerance")
-        << "lblLimit" << int(QAccessible::StaticText) << "kOm ±5%" << true;
-    QTest::newRow("band label") << "lblLine" << int(QAccessible::StaticText) << "Метка 1" << false;
+        << "lblLimit" << int(QAccessible::StaticText) << "kOm ±5%" << true << false << true;
+    QTest::newRow("band label") << "lblLine" << int(QAccessible::StaticText) << "Метка 1" << true
+                                << false << true;
     QTest::newRow("main window") << "FrmGeneral" << int(QAccessible::Window)
-                                 << "Программа расшифровки цветовой маркеровки резисторов" << false;
+                                 << "Программа расшифровки цветовой маркеровки резисторов" << false
+                                 << false << false;
 }
 
 void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders()
@@ -235,14 +348,33 @@ void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders()
     QFETCH(int, role);
     QFETCH(QString, spoken);
     QFETCH(bool, described);
-    QAccessibleInterface* iface = name == "FrmGeneral"
-                                      ? QAccessible::queryAccessibleInterface(window)
-                                      : accessible(window, name);
+    QFETCH(bool, focusable);
+    QFETCH(bool, textual);
+    auto* widget = name == "FrmGeneral" ? window : control<QWidget>(window, name);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
     QVERIFY(iface);
-    if (role >= 0)
-        QCOMPARE(int(iface->role()), role);
+    QCOMPARE(int(iface->role()), role);
     QCOMPARE(iface->text(QAccessible::Name).trimmed(), spoken.trimmed());
     QCOMPARE(!iface->text(QAccessible::Description).isEmpty(), described);
+    QCOMPARE(bool(iface->state().focusable), focusable);
+
+    QAccessibleTextInterface* text = iface->textInterface();
+    QCOMPARE(text != nullptr, textual);
+    if (!text)
+        return;
+    QCOMPARE(text->text(0, text->characterCount()), iface->text(QAccessible::Name));
+    // Each character lies inside the label, after the one before it, and is found at its place.
+    const QRect label(widget->mapToGlobal(QPoint(0, 0)), widget->size());
+    int right = label.left();
+    for (int offset = 0; offset < text->characterCount(); ++offset) {
+        const QRect character = text->characterRect(offset);
+        QVERIFY2(label.contains(character), qPrintable(QString::number(offset)));
+        QVERIFY(character.left() >= right - 1);
+        right = character.right();
+        if (character.width() > 2)
+            QCOMPARE(text->offsetAtPoint(character.center()), offset);
+    }
+    QCOMPARE(text->offsetAtPoint(label.bottomRight() + QPoint(5, 5)), -1);
 }
 
 void TestKeyboardAndAccessibility::colourButtonStatesAreExposed()
