@@ -116,9 +116,14 @@ class MainWindow:
         return [n.name for n in walk(self.frame) if n.getRole() == pyatspi.ROLE_LABEL]
 
     def label_texts(self):
-        """The labels' texts read through their text interface, not their names."""
-        return [n.queryText().getText(0, -1) for n in walk(self.frame)
-                if n.getRole() == pyatspi.ROLE_LABEL]
+        """The labels' texts read through their text interface (None without one), not their
+        names."""
+        def text(node):
+            try:
+                return node.queryText().getText(0, -1)
+            except NotImplementedError:
+                return None
+        return [text(n) for n in walk(self.frame) if n.getRole() == pyatspi.ROLE_LABEL]
 
     def check_display(self, step, selected, codes, value, unit):
         """What a screen-reader user learns after a step, against what a sighted user sees."""
