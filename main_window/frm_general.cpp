@@ -456,8 +456,8 @@ void FrmGeneral::keepColourStopOnChecked(bool listHasFocus)
     makeCheckedColourTheStop(swcColorGroup);
     // While the keyboard works in the list, the focus stays on the chosen colour, whatever
     // chose it (a screen reader's toggle action, a band selected from elsewhere).
-    if (listHasFocus)
-        swcColorGroup->checkedButton()->setFocus(Qt::OtherFocusReason);
+    if (QAbstractButton* checked = swcColorGroup->checkedButton(); checked && listHasFocus)
+        checked->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmGeneral::paintEvent(QPaintEvent*)

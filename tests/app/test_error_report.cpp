@@ -185,8 +185,8 @@ void TestErrorReport::windowHandlerIsAbandonedAtTheError_data()
     // Selecting band 2, whose code has no colour button: the band is stored, then the check of
     // its colour fails.
     QTest::newRow("subscript: Space on a band whose code has no button")
-        << StateChange([](BandState& s) { s.LineColor[2] = 40; }) << key("picLine_2") << kSubscript
-        << StateChange([](BandState& s) {
+        << StateChange([](BandState& s) { s.LineColor[2] = 40; }) << key("picLineColor_2")
+        << kSubscript << StateChange([](BandState& s) {
                s.LineColor[2] = 40;
                s.CurLine = 2;
            })
