@@ -142,7 +142,7 @@ void TestWindowRules::picturesFollowTheScreen()
             denser = screen;
     if (!denser)
         QSKIP("needs a primary screen below 2x and another one at 2x "
-              "(test_window_rules_two_screens)");
+              "(test_window_rules_two_densities)");
 
     FrmLogo logo;
     FrmGeneral main;
@@ -161,7 +161,9 @@ void TestWindowRules::picturesFollowTheScreen()
         // Over to the 2x screen and back: each time the picture drawn one to one is the
         // rendering made for that screen, not the other one scaled.
         for (QScreen* screen : {denser, primary}) {
-            window->windowHandle()->setScreen(screen);
+            // Moved as a user drags it: its place decides its screen.
+            window->move(screen->geometry().topLeft() + QPoint(10, 10));
+            TRY_COMPARE(window->screen(), screen);
             TRY_COMPARE(window->devicePixelRatioF(), screen->devicePixelRatio());
             const int ratio = screen->devicePixelRatio() >= 2 ? 2 : 1;
             const QImage expected = artwork::load(ratio == 2 ? picture2x : picture1x)
@@ -174,7 +176,7 @@ void TestWindowRules::picturesFollowTheScreen()
         }
     }
     // A band at 2x shows the 2x strip's cell, whose outline is two device pixels wide.
-    main.windowHandle()->setScreen(denser);
+    main.move(denser->geometry().topLeft() + QPoint(10, 10));
     TRY_COMPARE(main.devicePixelRatioF(), denser->devicePixelRatio());
     const QImage band = main.findChild<QWidget*>("picLine_1")->grab().toImage();
     QCOMPARE(band.pixelColor(1, 10), QColor(Qt::black));

@@ -238,7 +238,16 @@ at_least 3.0 "$shown_for" || fail "the splash window went only after $shown_for 
 pass "a click ended the splash window after $shown_for s"
 
 main=$(wait_for_window 505 274 10) || fail "no main window after the splash was clicked"
-xdotool windowactivate --sync "$main" 2>/dev/null || true
+# Alt+F4 closes the window that has the focus. A new window may get it only a moment after it
+# is shown (the window manager's focus-stealing prevention): ask for it until the window manager
+# reports the main window active.
+has_focus() { [ "$(xdotool getactivewindow 2>/dev/null)" = "$main" ]; }
+deadline=$(later 5)
+until has_focus || ! at_least "$deadline" "$(now)"; do
+    xdotool windowactivate "$main" 2>/dev/null || true
+    sleep 0.1
+done
+has_focus || fail "the window manager did not give the main window the focus within 5 s"
 xdotool key --clearmodifiers alt+F4
 wait_for_exit 10 || fail "the program was still running 10 s after Alt+F4"
 [ "$exit_code" -eq 0 ] || fail "Alt+F4 ended the program with exit code $exit_code"
