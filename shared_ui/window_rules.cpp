@@ -35,9 +35,11 @@ namespace
 constexpr Qt::WindowStates kResized = Qt::WindowMaximized | Qt::WindowFullScreen;
 
 // Watches a fixed-size window and its native window. A maximised or full-screen window goes back
-// to its normal state; a native window resized in its normal state (under Wine a maximise can
-// arrive after the window went back to normal) is put back to the window's own size. Both are
-// done from the event loop, not from inside the change the window system is still delivering.
+// to its normal state, and a native window in its normal state is put back to the window's own
+// size, whenever either changes its size or state: a window manager may resize the native window
+// after the window went back to normal (a late maximise under Wine), or restore the normal state
+// but keep the maximised size. This is done from the event loop, once per burst of changes, not
+// from inside the change the window system is still delivering.
 class FixedSizeKeeper : public QObject
 {
 public:
@@ -46,40 +48,46 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == window_)
-            windowEvent(event);
-        else if (watched == native_ && event->type() == QEvent::Resize && !hasOwnSize())
-            QTimer::singleShot(0, window_, [this] {
-                if (!hasOwnSize())
-                    native_->resize(window_->minimumSize());
-            });
-        return false;
-    }
-
-private:
-    void windowEvent(const QEvent* event)
-    {
-        if (event->type() == QEvent::WindowStateChange && (window_->windowState() & kResized)) {
-            QTimer::singleShot(0, window_, [window = window_] {
-                window->setWindowState(window->windowState() & ~kResized);
-            });
-        } else if (event->type() == QEvent::Show && window_->windowHandle() != native_) {
+        if (watched == window_ && event->type() == QEvent::Show &&
+            window_->windowHandle() != native_) {
             // The native window exists from the first show on (and anew if it was recreated).
             native_ = window_->windowHandle();
             if (native_)
                 native_->installEventFilter(this);
         }
+        if (event->type() == QEvent::Resize || event->type() == QEvent::WindowStateChange)
+            restoreLater();
+        return false;
     }
 
-    // Whether the native window has the window's size, or is in a state that sizes it anyway.
-    bool hasOwnSize() const
+private:
+    void restoreLater()
     {
-        return !native_ || window_->minimumSize() != window_->maximumSize() ||
-               (native_->windowStates() & kResized) || native_->size() == window_->minimumSize();
+        if (restorePending_)
+            return;
+        restorePending_ = true;
+        QTimer::singleShot(0, window_, [this] {
+            restorePending_ = false;
+            restore();
+        });
+    }
+
+    void restore()
+    {
+        const QSize own = window_->minimumSize();
+        if (own != window_->maximumSize())
+            return;
+        if (window_->windowState() & kResized) {
+            // Its state change comes back here, for the size.
+            window_->setWindowState(window_->windowState() & ~kResized);
+        } else if (native_ && !(native_->windowStates() & kResized) && native_->size() != own) {
+            native_->resize(own);
+        }
     }
 
     QWidget* window_;
     QPointer<QWindow> native_;
+    bool restorePending_ = false;
 };
 
 } // namespace
