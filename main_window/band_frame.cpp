@@ -146,6 +146,21 @@ void BandPicture::paintEvent(QPaintEvent*)
                        QPoint(qRound(mapped.right()) - 1, qRound(mapped.bottom()) - 1));
     if (device.isEmpty())
         return;
+    if (scaled_.isNull() || visible != scaledVisible_ || device != scaledDevice_ ||
+        strip_.cacheKey() != scaledStrip_) {
+        scaled_ = scaledCell(visible, device, toDevice);
+        scaledVisible_ = visible;
+        scaledDevice_ = device;
+        scaledStrip_ = strip_.cacheKey();
+    }
+    // Device coordinates: undo the scaling the window system adds after the world transform.
+    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
+    painter.drawImage(device.topLeft(), scaled_);
+}
+
+QImage BandPicture::scaledCell(const QRect& visible, const QRect& device,
+                               const QTransform& toDevice) const
+{
     const qreal ratio = strip_.devicePixelRatio();
     const QImage source =
         strip_
@@ -173,9 +188,7 @@ void BandPicture::paintEvent(QPaintEvent*)
         for (int x = 0; x < scaled.width(); ++x)
             out[x] = in[sourceX[static_cast<std::size_t>(x)]];
     }
-    // Device coordinates: undo the scaling the window system adds after the world transform.
-    painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
-    painter.drawImage(device.topLeft(), scaled);
+    return scaled;
 }
 
 void BandPicture::keyPressEvent(QKeyEvent* event)

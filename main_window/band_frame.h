@@ -58,5 +58,12 @@ protected:
     void nextCheckState() override {}
 
 private:
+    // Scales the visible part of the strip to the device rectangle it covers.
+    QImage scaledCell(const QRect& visible, const QRect& device, const QTransform& toDevice) const;
+
     QPixmap strip_;
+    // The last scaled cell and what it was scaled for: a repaint of an unmoved band reuses it.
+    QImage scaled_;
+    QRect scaledVisible_, scaledDevice_;
+    qint64 scaledStrip_ = 0;
 };
