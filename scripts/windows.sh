@@ -20,20 +20,26 @@ WINDOWS_PACKAGES=(
     dpkg-dev                   # dpkg-source, which unpacks Qt's source for the static build
 )
 
-# What a static Qt Widgets program needs and nothing more. The tablet-event feature is off because
-# Debian's source drops the Wintab headers it would include; a pen still works as a mouse, since
-# Windows turns the pen messages Qt leaves alone into mouse messages. Direct2D (a separate
-# platform plugin) is off; without it 6.4.2 leaves the DirectWrite font database out of QtGui
-# while the windows plugin still refers to it, hence no DirectWrite 3 either (GDI draws the text).
-QT_WINDOWS_OPTIONS=(
-    -release -static -static-runtime -optimize-size -gc-binaries
-    -nomake examples -nomake tests
-    -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-pkg-config
-    -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-concurrent
-    -no-feature-xml
-    -no-feature-tabletevent -no-direct2d -no-feature-directwrite3
-    -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -no-freetype -no-libjpeg
-)
+# What a static Qt Widgets program needs and nothing more, for the machine's Qt version (known
+# once the packages are installed). The tablet-event feature is off because Debian's source drops
+# the Wintab headers it would include; a pen still works as a mouse, since Windows turns the pen
+# messages Qt leaves alone into mouse messages. Direct2D (a separate platform plugin) is off.
+# Without it 6.4 leaves the DirectWrite font database out of QtGui while the windows plugin still
+# refers to it, hence no DirectWrite 3 either there (GDI draws the text); 6.8 draws text with
+# DirectWrite 3 by default and does not build without it.
+set_qt_windows_options() {
+    local directwrite3=()
+    [[ $(qt_version) == 6.4.* ]] && directwrite3=(-no-feature-directwrite3)
+    QT_WINDOWS_OPTIONS=(
+        -release -static -static-runtime -optimize-size -gc-binaries
+        -nomake examples -nomake tests
+        -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-pkg-config
+        -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-concurrent
+        -no-feature-xml
+        -no-feature-tabletevent -no-direct2d "${directwrite3[@]}"
+        -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -no-freetype -no-libjpeg
+    )
+}
 
 TOOLCHAIN="$RESISTOR_ROOT/cmake/mingw-w64-x86_64.cmake"
 CACHE_ROOT=${RESISTOR_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/resistor}
@@ -131,6 +137,7 @@ build_program() {
 cd "$RESISTOR_ROOT" # the presets
 started=$SECONDS
 resistor_install_packages "${RESISTOR_BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
+set_qt_windows_options
 QT_WINDOWS=$(qt_prefix)
 if [ -f "$QT_WINDOWS/.complete" ]; then
     echo "Using the static Qt for Windows in $QT_WINDOWS"
