@@ -23,20 +23,21 @@ WINDOWS_PACKAGES=(
 # What a static Qt Widgets program needs and nothing more, for the machine's Qt version (known
 # once the packages are installed). The tablet-event feature is off because Debian's source drops
 # the Wintab headers it would include; a pen still works as a mouse, since Windows turns the pen
-# messages Qt leaves alone into mouse messages. Direct2D (a separate platform plugin) is off, and
-# GDI draws the text on both Qt versions: without Direct2D, 6.4 leaves the DirectWrite font
-# database out of QtGui while the windows plugin still refers to it (hence no DirectWrite 3), and
-# 6.8.2 does not compile DirectWrite at all (a class it needs is defined only with Direct2D).
+# messages Qt leaves alone into mouse messages. How text is drawn depends on the version: 6.4
+# with Direct2D (a separate platform plugin) off draws with GDI, but then leaves the DirectWrite
+# font database out of QtGui while the windows plugin still refers to it, hence no DirectWrite 3
+# either. 6.8.2 compiles neither its GDI nor its DirectWrite font database without DirectWrite and
+# Direct2D, so it keeps both (the Direct2D plugin is built but not linked into the program).
 set_qt_windows_options() {
-    local font_engine=(-no-feature-directwrite)
-    [[ $(qt_version) == 6.4.* ]] && font_engine=(-no-feature-directwrite3)
+    local text=()
+    [[ $(qt_version) == 6.4.* ]] && text=(-no-direct2d -no-feature-directwrite3)
     QT_WINDOWS_OPTIONS=(
         -release -static -static-runtime -optimize-size -gc-binaries
         -nomake examples -nomake tests
         -no-opengl -no-feature-vulkan -no-dbus -no-icu -no-pkg-config
         -no-feature-network -no-feature-sql -no-feature-printsupport -no-feature-concurrent
         -no-feature-xml
-        -no-feature-tabletevent -no-direct2d "${font_engine[@]}"
+        -no-feature-tabletevent "${text[@]}"
         -qt-zlib -qt-libpng -qt-pcre -qt-harfbuzz -no-freetype -no-libjpeg
     )
 }
