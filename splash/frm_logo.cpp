@@ -23,7 +23,6 @@ FrmLogo::FrmLogo(QWidget* parent)
         QStringLiteral("Заставка программы: надпись «Резистор для Linux, Windows и macOS» и "
                        "два нарисованных резистора. Щелчок или пять секунд закрывают её."));
     setWindowIcon(pictures::windowIcon());
-    picture_ = pictures::pixmap(artwork::splash, artwork::splash2x, devicePixelRatioF());
     setFixedSize(artwork::splashSize);
     keepFixedSize(this);
 
@@ -56,6 +55,8 @@ void FrmLogo::Timer_Timer()
 
 void FrmLogo::paintEvent(QPaintEvent*)
 {
+    // Decoded at the first paint, once the window is on its screen, and again after a move to a
+    // screen of another density.
     pictures::keepSuited(picture_, artwork::splash, artwork::splash2x, devicePixelRatioF());
     QPainter(this).drawPixmap(0, 0, picture_);
 }
