@@ -18,10 +18,11 @@ grep -q '^Magic.*20b.*PE32+' <<<"$headers" || fail "$exe is not a 64-bit program
 grep -qE '^Subsystem[[:space:]]+0*2[[:space:]]+\(Windows GUI\)' <<<"$headers" ||
     fail "$exe is not a GUI program: $(grep '^Subsystem' <<<"$headers")"
 
-# Windows' own DLLs (the C runtime msvcrt.dll among them, part of Windows since XP) and its API
-# sets (api-ms-win-*). Anything else, Qt's or the compiler's run-time DLLs above all, would have
+# Windows' own DLLs (the C runtime msvcrt.dll among them, part of Windows since XP; Direct3D 12,
+# which Qt 6.8's graphics layer imports, part of Windows 10, the oldest that Qt 6 supports) and
+# its API sets (api-ms-win-*). Anything else, Qt's or the compiler's run-time DLLs above all, would have
 # to be shipped beside the program.
-system_dlls=' advapi32 authz comdlg32 d3d9 d3d11 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr msvcrt
+system_dlls=' advapi32 authz comdlg32 d3d9 d3d11 d3d12 dwmapi dwrite dxgi gdi32 imm32 kernel32 mpr msvcrt
     netapi32 ole32 oleaut32 setupapi shcore shell32 shlwapi user32 userenv uxtheme version winmm
     ws2_32 wtsapi32 '
 mapfile -t imports < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$headers" | tr 'A-Z' 'a-z')
