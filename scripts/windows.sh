@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Cross-builds the Windows program, build-windows/resistor.exe: one statically linked file with
-# nothing beside it. Sets up what is missing, builds a static Qt for Windows once from Debian's own
-# qt6-base source (kept in a cache folder outside the clone), builds the program and its tests
-# with MinGW-w64 and runs the tests under Wine on a virtual display. Exits non-zero on any failure.
+# nothing beside it, and the release zip that carries it with its licences and notices,
+# build-windows/resistor-<version>-windows-x64.zip. Sets up what is missing, builds a static Qt
+# for Windows once from Debian's own qt6-base source (kept in a cache folder outside the clone),
+# builds the program and its tests with MinGW-w64 and runs the tests under Wine on a virtual
+# display. Exits non-zero on any failure.
 #
 # The cache: ${RESISTOR_CACHE:-${XDG_CACHE_HOME:-~/.cache}/resistor}/qt-<version>-mingw-static-<key>,
 # where the key is taken from the configure options, the toolchain file's settings (not its
@@ -18,6 +20,7 @@ WINDOWS_PACKAGES=(
     xvfb xfwm4 dbus xdotool x11-utils # a virtual display with a window manager for the black-box run
     imagemagick                # screenshots of the program's window, compared pixel by pixel
     dpkg-dev                   # dpkg-source, which unpacks Qt's source for the static build
+    python3                    # reads Qt's attribution files for the release zip's notices
 )
 
 # What a static Qt Widgets program needs and nothing more, for the machine's Qt version (known
@@ -105,6 +108,12 @@ build_qt() {
             -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
         cmake --build . --parallel "$(nproc)"
         cmake --install .
+        # What the release zip's third-party notices need (packaging/windows/): which object
+        # files use which third-party piece, known only from this build folder, and how this
+        # Qt was made, for the note on its sources.
+        python3 "$RESISTOR_ROOT/packaging/windows/qt_attributions.py" "$source" . \
+            "$prefix/share/attributions"
+        printf '%s\n' "$(qt_version)" "${QT_WINDOWS_OPTIONS[*]}" >"$prefix/share/attributions/build.txt"
     ) >"$work/build.log" 2>&1 || {
         tail -n 40 "$work/build.log" >&2
         echo "Building Qt for Windows failed; the whole log is $work/build.log" >&2
@@ -140,7 +149,8 @@ started=$SECONDS
 resistor_install_packages "${RESISTOR_BUILD_PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
 set_qt_windows_options
 QT_WINDOWS=$(qt_prefix)
-if [ -f "$QT_WINDOWS/.complete" ]; then
+# A Qt built before the release zip existed lacks the notices' records: build it anew.
+if [ -f "$QT_WINDOWS/.complete" ] && [ -f "$QT_WINDOWS/share/attributions/build.txt" ]; then
     echo "Using the static Qt for Windows in $QT_WINDOWS"
 else
     step "Building Qt for Windows" build_qt "$QT_WINDOWS"
@@ -148,6 +158,8 @@ fi
 
 step "Building resistor.exe and its tests" build_program
 echo "$BUILD_DIR/resistor.exe: $(stat -c %s "$BUILD_DIR/resistor.exe") bytes"
+zip=$(echo "$BUILD_DIR"/resistor-*-windows-x64.zip)
+echo "$zip: $(stat -c %s "$zip") bytes"
 
 # The test programs and the black-box run of resistor.exe, under Wine on a private virtual display
 # with a window manager, in a Wine prefix made for the run and removed afterwards.
