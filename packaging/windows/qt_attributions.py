@@ -34,26 +34,27 @@ def attribution_entries(path):
     return data if isinstance(data, list) else [data]
 
 
+def names(value):
+    """A list of names, given as a JSON list or as one string of names."""
+    return value if isinstance(value, list) else [n for n in re.split(r"[\s,]+", value) if n]
+
+
 def component_files(directory, entry):
-    """The files an entry covers: its Path (a file or a folder), else its Files, else its folder.
+    """The files an entry covers: its Path (files or folders), else its Files, else its folder.
     The flag says whether an included header counts as use: not for a whole folder, whose headers
     can be found by other code's includes (HarfBuzz's "config.h" finds PCRE2's, Qt's own headers
     are everywhere); there only compiled source files count, #included ones too."""
-    if "Path" in entry:
-        return [os.path.normpath(os.path.join(directory, entry["Path"]))], True
-    if "Files" in entry:
-        names = [n for n in re.split(r"[\s,]+", entry["Files"]) if n]
-        files = [os.path.join(directory, n) for n in names]
-        files = [os.path.normpath(f) for f in files if os.path.isfile(f)]
+    for key in ("Path", "Files"):
+        files = [os.path.normpath(os.path.join(directory, n)) for n in names(entry.get(key, []))]
+        files = [f for f in files if os.path.exists(f)]
         if files:
             return files, True
     return [directory], False
 
 
 def licence_texts(directory, entry):
-    names = entry.get("LicenseFiles") or [entry.get("LicenseFile")]
     texts = []
-    for name in filter(None, names):
+    for name in names(entry.get("LicenseFiles") or entry.get("LicenseFile", [])):
         with open(os.path.join(directory, name), encoding="utf-8", errors="replace") as f:
             texts.append(f.read().strip())
     return texts
