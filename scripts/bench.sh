@@ -5,7 +5,9 @@
 #   - times the splash window of the program against a bare Qt window of the same size showing
 #     the same picture (bench/startup/splash_reference), launch after launch, interleaved, and
 #     reads the peak memory of both at the splash and of ours once the main window is shown;
-#   - times colour clicks in the main window until they are repainted.
+#   - times colour clicks in the main window until they are repainted;
+#   - when scripts/windows.sh has built them, times resistor.exe under Wine in the same way
+#     against the same reference built for Windows (bench/startup/wine_startup.sh).
 # Prints figures; it asserts nothing and is not part of the test command.
 #
 #     bash scripts/bench.sh [LAUNCHES]     # launches of each program, default 30 (at least 10)
@@ -71,3 +73,6 @@ echo
     --first-label splash --second-label "main window"
 echo
 "${priority[@]}" "$build/bench/click/bench_click"
+echo
+"${priority[@]}" bash "$RESISTOR_ROOT/bench/startup/wine_startup.sh" "$build/bench/startup/startup_probe" \
+    "$RESISTOR_ROOT/build-windows" "$launches"
