@@ -3,6 +3,8 @@
 // frames, the legibility of the white value labels on the background, the icon's transparency
 // and the Windows icon file, the splash lettering, and the resources that carry them.
 #include "artwork.h"
+#include "colour_contrast.h"
+#include "frm_general_layout.h"
 
 #include <QFile>
 #include <QTest>
@@ -42,16 +44,6 @@ QRgb meanColour(const QImage& image, const QRect& area)
         }
     const double n = double(area.width()) * area.height();
     return qRgb(qRound(r / n), qRound(g / n), qRound(b / n));
-}
-
-// Relative luminance as the web's contrast guidelines define it.
-double luminance(QRgb c)
-{
-    auto linear = [](int v) {
-        const double s = v / 255.0;
-        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
 }
 
 bool isBlack(QRgb c)
@@ -116,29 +108,14 @@ private slots:
 void TestArtwork::stripCellColours_data()
 {
     QTest::addColumn<int>("code");
-    QTest::addColumn<QRgb>("centre");
-    QTest::addColumn<QRgb>("edge");
-    QTest::addColumn<QRgb>("mean");
-    QTest::newRow("11 gold") << 11 << QRgb(0xFCFC0C) << QRgb(0xD5790D) << QRgb(0xEDC70C);
-    QTest::newRow("10 silver") << 10 << QRgb(0xC4C4C4) << QRgb(0x4B4B4B) << QRgb(0x989898);
-    QTest::newRow("9 white") << 9 << QRgb(0xFCFCFC) << QRgb(0xA4A4A4) << QRgb(0xDEDEDE);
-    QTest::newRow("8 grey") << 8 << QRgb(0x9C9C9C) << QRgb(0x171717) << QRgb(0x656565);
-    QTest::newRow("7 violet") << 7 << QRgb(0xCC6CCC) << QRgb(0xA1174B) << QRgb(0xC74B9D);
-    QTest::newRow("6 blue") << 6 << QRgb(0x0CFCFC) << QRgb(0x374EA5) << QRgb(0x20B5DD);
-    QTest::newRow("5 green") << 5 << QRgb(0x6CFC3C) << QRgb(0x40A410) << QRgb(0x60DD2A);
-    QTest::newRow("4 yellow") << 4 << QRgb(0xFCFC0C) << QRgb(0xD2A736) << QRgb(0xEEDE21);
-    QTest::newRow("3 orange") << 3 << QRgb(0xFC9C0C) << QRgb(0xA61313) << QRgb(0xDE6F0F);
-    QTest::newRow("2 red") << 2 << QRgb(0xFC0000) << QRgb(0x790B0B) << QRgb(0xC90505);
-    QTest::newRow("1 brown") << 1 << QRgb(0x6C3C3C) << QRgb(0x441414) << QRgb(0x5B2929);
-    QTest::newRow("0 black") << 0 << QRgb(0x3B3B3B) << QRgb(0x131313) << QRgb(0x2A2A2A);
+    for (int code = artwork::stripCellCount - 1; code >= 0; --code)
+        QTest::addRow("code %d", code) << code;
 }
 
 void TestArtwork::stripCellColours()
 {
     QFETCH(int, code);
-    QFETCH(QRgb, centre);
-    QFETCH(QRgb, edge);
-    QFETCH(QRgb, mean);
+    const auto [centre, edge, mean] = artwork::stripCellColours[static_cast<std::size_t>(code)];
     const QImage strip = committed(QStringLiteral("strip.png"));
     QCOMPARE(strip.size(), artwork::stripSize);
 
@@ -171,7 +148,7 @@ void TestArtwork::stripCellShading()
     const int top = artwork::stripCellTop(code);
     const int middle = top + artwork::stripCellHeight / 2;
 
-    auto brightness = [&](int x, int y) { return luminance(strip.pixel(x, y)); };
+    auto brightness = [&](int x, int y) { return relativeLuminance(strip.pixel(x, y)); };
     double peak = 0;
     for (int x = 20; x <= 27; ++x)
         peak = std::max(peak, brightness(x, middle));
@@ -261,18 +238,17 @@ void TestArtwork::resistorBodyUnderBands_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("scale");
     QTest::addColumn<int>("bandTop");
-    const int bandTops[] = {96, 112, 128, 152};
     for (int scale : {1, 2})
-        for (int band = 0; band < 4; ++band)
-            QTest::addRow("%dx band %d", scale, band + 1)
+        for (int band = 1; band <= 4; ++band)
+            QTest::addRow("%dx band %d", scale, band)
                 << (scale == 1 ? QStringLiteral("background.png")
                                : QStringLiteral("background@2x.png"))
-                << scale << bandTops[band];
+                << scale << pixelsFromTwips(FrmGeneralLayout::kPicLineTops[band]);
 }
 
-// Under each band frame (x 33..87, 13 rows) the body's outline columns 33 and 86 are pure black
-// and exactly one 1x pixel wide, and the body between them is green: the strip's black side
-// columns land on the outline.
+// Under each band frame (13 rows) the body's outline columns are pure black and exactly one 1x
+// pixel wide, and the body between them is green: the strip's black side columns land on the
+// outline, as the body lies exactly under the frames' strips.
 void TestArtwork::resistorBodyUnderBands()
 {
     QFETCH(QString, file);
@@ -280,18 +256,19 @@ void TestArtwork::resistorBodyUnderBands()
     QFETCH(int, bandTop);
     const QImage background = committed(file);
     QCOMPARE(background.size(), artwork::backgroundSize * scale);
-    QCOMPARE(artwork::resistorBody.left(), 33);
-    QCOMPARE(artwork::resistorBody.right(), 86);
+    const int left = artwork::resistorBody.left(), right = artwork::resistorBody.right();
+    QCOMPARE(left, pixelsFromTwips(FrmGeneralLayout::kPicLineLeft));
+    QCOMPARE(right, left + artwork::stripSize.width() - 1);
 
     // One row above and below the frame too, where the body shows between the bands.
     for (int y = (bandTop - 1) * scale; y < (bandTop + 14) * scale; ++y) {
-        for (int column : {33, 86})
+        for (int column : {left, right})
             for (int t = 0; t < scale; ++t)
                 QVERIFY2(isBlack(background.pixel(column * scale + t, y)),
                          qPrintable(QStringLiteral("x %1, y %2").arg(column * scale + t).arg(y)));
-        QVERIFY(!isBlack(background.pixel(33 * scale - 1, y)));
-        QVERIFY(!isBlack(background.pixel(87 * scale, y)));
-        for (int x = 34 * scale; x < 86 * scale; ++x) {
+        QVERIFY(!isBlack(background.pixel(left * scale - 1, y)));
+        QVERIFY(!isBlack(background.pixel((right + 1) * scale, y)));
+        for (int x = (left + 1) * scale; x < right * scale; ++x) {
             const QRgb c = background.pixel(x, y);
             QVERIFY2(qGreen(c) > qRed(c) && qGreen(c) > qBlue(c),
                      qPrintable(QStringLiteral("x %1, y %2: %3").arg(x).arg(y).arg(hex(c))));
@@ -304,8 +281,8 @@ void TestArtwork::whiteLabelsReadable_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("scale");
     QTest::addColumn<QRect>("label");
-    const QRect value(QPoint(256, 88), QPoint(480, 128));
-    const QRect unit(QPoint(256, 144), QPoint(480, 176));
+    const QRect value = pixelRect(FrmGeneralLayout::kLblResistor);
+    const QRect unit = pixelRect(FrmGeneralLayout::kLblLimit);
     QTest::newRow("1x value label") << QStringLiteral("background.png") << 1 << value;
     QTest::newRow("1x unit label") << QStringLiteral("background.png") << 1 << unit;
     QTest::newRow("2x value label") << QStringLiteral("background@2x.png") << 2 << value;
@@ -322,9 +299,9 @@ void TestArtwork::whiteLabelsReadable()
     const QImage background = committed(file);
     const QRect area(label.topLeft() * scale, label.size() * scale);
     const QRgb mean = meanColour(background, area);
-    const double ratio = (1.0 + 0.05) / (luminance(mean) + 0.05);
+    const double ratio = contrastRatio(qRgb(255, 255, 255), mean);
     qInfo("%s: mean colour %s, luminance %.4f, contrast of white %.2f:1", QTest::currentDataTag(),
-          qPrintable(hex(mean)), luminance(mean), ratio);
+          qPrintable(hex(mean)), relativeLuminance(mean), ratio);
     QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
 }
 
@@ -417,7 +394,7 @@ void TestArtwork::splashLettering()
         QRect box;
         for (int y = fromRow * scale; y < toRow * scale; ++y)
             for (int x = 4 * scale; x < splash.width() - 4 * scale; ++x)
-                if (luminance(splash.pixel(x, y)) < 0.2)
+                if (relativeLuminance(splash.pixel(x, y)) < 0.2)
                     box |= QRect(x, y, 1, 1);
         return QRectF(box.x() / double(scale), box.y() / double(scale), box.width() / double(scale),
                       box.height() / double(scale));
@@ -448,13 +425,13 @@ void TestArtwork::splashBorder()
     const int w = splash.width(), h = splash.height();
     for (int t = 0; t < scale; ++t) {
         for (int x = 4 * scale; x < w - 4 * scale; x += 7) {
-            QVERIFY(luminance(splash.pixel(x, t)) > 0.5);
+            QVERIFY(relativeLuminance(splash.pixel(x, t)) > 0.5);
             QVERIFY(isBlack(splash.pixel(x, h - 1 - t)));
-            const double inner = luminance(splash.pixel(x, h - 1 - scale - t));
+            const double inner = relativeLuminance(splash.pixel(x, h - 1 - scale - t));
             QVERIFY(inner > 0 && inner < 0.15);
         }
         for (int y = 4 * scale; y < h - 4 * scale; y += 7) {
-            QVERIFY(luminance(splash.pixel(t, y)) > 0.5);
+            QVERIFY(relativeLuminance(splash.pixel(t, y)) > 0.5);
             QVERIFY(isBlack(splash.pixel(w - 1 - t, y)));
         }
     }

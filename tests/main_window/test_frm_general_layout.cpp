@@ -3,7 +3,10 @@
 // tab order; and the band frames showing the strip cell of each code.
 #include "artwork.h"
 #include "band_frame.h"
+#include "colour_code.h"
+#include "colour_contrast.h"
 #include "frm_general.h"
+#include "frm_general_layout.h"
 #include "window_driver.h"
 
 #include <QFontInfo>
@@ -38,8 +41,15 @@ private:
     FrmGeneral window;
 };
 
+// Twips round to the nearest pixel, 15 to a pixel.
+static_assert(pixelsFromTwips(0) == 0 && pixelsFromTwips(7) == 0 && pixelsFromTwips(8) == 1 &&
+              pixelsFromTwips(22) == 1 && pixelsFromTwips(23) == 2 && pixelsFromTwips(490) == 33 &&
+              pixelsFromTwips(7575) == 505);
+
+// Every control where the design table puts it, converted to pixels, in the right container.
 void TestFrmGeneralLayout::geometry_data()
 {
+    using namespace FrmGeneralLayout;
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("parent");
     QTest::addColumn<QRect>("rect");
@@ -47,23 +57,28 @@ void TestFrmGeneralLayout::geometry_data()
     const auto row = [](const QString& name, const QString& parent, QRect rect) {
         QTest::newRow(qPrintable(name)) << name << parent << rect;
     };
-    row("btnLimit_0", "FrmGeneral", {240, 12, 85, 33});
-    row("btnLimit_3", "FrmGeneral", {328, 12, 85, 33});
-    row("btnLimit_6", "FrmGeneral", {416, 12, 85, 33});
-    row("BtnExit", "FrmGeneral", {416, 228, 85, 33});
-    row("Picture1", "FrmGeneral", {108, 12, 125, 249});
-    // Children of the panel sit inside its 2-px border.
-    row("lblLine", "Picture1", {14, 14, 93, 21});
-    const int tops[12] = {40, 56, 72, 88, 104, 120, 136, 152, 168, 184, 204, 220};
-    for (int code = 0; code < 12; ++code)
-        row(QString("swcColor_%1").arg(code), "Picture1", {14, tops[code] + 2, 93, 13});
-    const int bandTops[5] = {0, 96, 112, 128, 152};
-    for (int band = 1; band <= 4; ++band) {
-        row(QString("picLine_%1").arg(band), "FrmGeneral", {33, bandTops[band], 55, 13});
-        row(QString("picLineColor_%1").arg(band), QString("picLine_%1").arg(band), {0, 0, 54, 156});
+    for (const UnitButton& button : kBtnLimit)
+        row(QString("btnLimit_%1").arg(button.unit.index), "FrmGeneral",
+            pixelRect({button.left, kButtonTop, kButtonWidth, kButtonHeight}));
+    row("BtnExit", "FrmGeneral", pixelRect(kBtnExit));
+    row("Picture1", "FrmGeneral", pixelRect(kPicture1));
+    // Children of the panel sit inside its border.
+    const QPoint inside(kPicture1BorderPixels, kPicture1BorderPixels);
+    row("lblLine", "Picture1", pixelRect(kLblLine).translated(inside));
+    for (int code = 0; code < kColourCount; ++code)
+        row(QString("swcColor_%1").arg(code), "Picture1",
+            pixelRect({kSwcColorLeft, kSwcColorTops[static_cast<std::size_t>(code)], kSwcColorWidth,
+                       kSwcColorHeight})
+                .translated(inside));
+    for (int band = 1; band <= kBandCount; ++band) {
+        row(QString("picLine_%1").arg(band), "FrmGeneral",
+            pixelRect({kPicLineLeft, kPicLineTops[static_cast<std::size_t>(band)], kPicLineWidth,
+                       kPicLineHeight}));
+        row(QString("picLineColor_%1").arg(band), QString("picLine_%1").arg(band),
+            QRect(QPoint(0, 0), artwork::stripSize));
     }
-    row("lblResistor", "FrmGeneral", {256, 88, 225, 41});
-    row("lblLimit", "FrmGeneral", {256, 144, 225, 33});
+    row("lblResistor", "FrmGeneral", pixelRect(kLblResistor));
+    row("lblLimit", "FrmGeneral", pixelRect(kLblLimit));
 }
 
 void TestFrmGeneralLayout::geometry()
@@ -95,12 +110,10 @@ void TestFrmGeneralLayout::captions_data()
                                  << "999999999";
     QTest::newRow("lblLimit") << "lblLimit"
                               << "Om,kOm,mOm";
-    const char* names[12] = {"Черный", "Коричневый", "Красный",     "Оранжевый",
-                             "Желтый", "Зеленый",    "Голубой",     "Сиреневый",
-                             "Серый",  "Белый",      "Серебристый", "Золотой"};
-    for (int code = 0; code < 12; ++code)
+    // The names themselves are the model's, checked in its own test.
+    for (int code = 0; code < kColourCount; ++code)
         QTest::addRow("swcColor_%d", code)
-            << QString("swcColor_%1").arg(code) << QString(names[code]);
+            << QString("swcColor_%1").arg(code) << QString::fromUtf8(colourCode(code).name);
 }
 
 void TestFrmGeneralLayout::captions()
@@ -267,7 +280,7 @@ void TestFrmGeneralLayout::bandLabelIsReadable()
     const QImage seen = label->grab().toImage();
     const QColor background = seen.pixelColor(1, 1);
     QCOMPARE(background, label->palette().color(QPalette::Window));
-    const double ratio = contrastRatio(Qt::white, background);
+    const double ratio = contrastRatio(qRgb(255, 255, 255), background.rgb());
     qInfo("band label: white on %s, contrast %.2f:1", qPrintable(background.name()), ratio);
     QVERIFY(ratio >= 4.5);
 }

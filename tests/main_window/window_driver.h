@@ -19,7 +19,6 @@
 #include <qpa/qplatformintegration.h>
 
 #include <array>
-#include <cmath>
 
 // What tests reach inside the main window: states that no click can produce.
 class FrmGeneralTestAccess
@@ -68,22 +67,6 @@ inline void clickSplashWhenShown()
         }
     });
     poll->start(5);
-}
-
-// WCAG 2 contrast ratio of two colours.
-inline double relativeLuminance(const QColor& c)
-{
-    const auto channel = [](double v) {
-        v /= 255;
-        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
-}
-
-inline double contrastRatio(const QColor& a, const QColor& b)
-{
-    const double la = relativeLuminance(a), lb = relativeLuminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 // Where two pictures first differ in their RGB values, or an empty text if they do not.

@@ -2,7 +2,9 @@
 #include "contact_sheet.h"
 
 #include "artwork.h"
+#include "colour_code.h"
 #include "drawing.h"
+#include "frm_general_layout.h"
 
 #include <QPainter>
 
@@ -24,30 +26,34 @@ void caption(QPainter& p, const QFont& font, QPoint at, const QString& text)
 // blocks and the design-time captions of the two value labels in white.
 QImage windowPreview(const Artwork& art, const QFont& font)
 {
-    QImage view = art.background.copy(0, 0, 505, 274);
+    using namespace FrmGeneralLayout;
+    QImage view =
+        art.background.copy(0, 0, pixelsFromTwips(kClientWidth), pixelsFromTwips(kClientHeight));
     QPainter p(&view);
     p.setRenderHint(QPainter::Antialiasing);
-    const int bandTops[] = {96, 112, 128, 152};
-    const int codes[] = {6, 2, 5, 11};
-    for (int band = 0; band < 4; ++band) {
-        const int top = bandTops[band];
-        p.fillRect(QRect(87, top, 1, 13), QColor(0xEF, 0xEF, 0xEF));
-        p.drawImage(QPoint(33, top), art.strip,
-                    QRect(0, artwork::stripCellTop(codes[band]), 54, 13));
-    }
     const QColor face(0xEF, 0xEF, 0xEF);
-    p.fillRect(QRect(108, 12, 125, 249), face);
-    for (const QRect& button : {QRect(240, 12, 85, 33), QRect(328, 12, 85, 33),
-                                QRect(416, 12, 85, 33), QRect(416, 228, 85, 33)})
-        p.fillRect(button, face);
+    BandState start;
+    start.setInitial(); // the colours the window starts with
+    for (int band = 1; band <= kBandCount; ++band) {
+        const QRect frame(pixelsFromTwips(kPicLineLeft), pixelsFromTwips(kPicLineTops[band]),
+                          pixelsFromTwips(kPicLineWidth), pixelsFromTwips(kPicLineHeight));
+        p.fillRect(frame.adjusted(artwork::stripSize.width(), 0, 0, 0), face);
+        p.drawImage(frame.topLeft(), art.strip,
+                    QRect(0, artwork::stripCellTop(start.LineColor[static_cast<std::size_t>(band)]),
+                          artwork::stripSize.width(), artwork::stripCellHeight));
+    }
+    p.fillRect(pixelRect(kPicture1), face);
+    for (const UnitButton& button : kBtnLimit)
+        p.fillRect(pixelRect({button.left, kButtonTop, kButtonWidth, kButtonHeight}), face);
+    p.fillRect(pixelRect(kBtnExit), face);
     auto label = [&](const QRect& box, double pixelSize, const QString& text) {
         QPainterPath path = drawing::textPath(font, pixelSize, text, QPointF(0, 0));
         const QRectF bounds = path.boundingRect();
         path.translate(box.center().x() + 0.5 - bounds.center().x(), box.top() + pixelSize * 0.92);
         p.fillPath(path, Qt::white);
     };
-    label(QRect(256, 88, 225, 41), 37, QStringLiteral("999999999"));
-    label(QRect(256, 144, 225, 33), 32, QStringLiteral("Om,kOm,mOm"));
+    label(pixelRect(kLblResistor), 37, QStringLiteral("999999999"));
+    label(pixelRect(kLblLimit), 32, QStringLiteral("Om,kOm,mOm"));
     return view;
 }
 

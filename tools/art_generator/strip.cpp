@@ -10,30 +10,6 @@
 namespace
 {
 
-// What each cell must look like: the colour of its brightest column (column 26 of the middle
-// row), of its shaded flank (column 2) and its average over the whole interior.
-struct CellColours {
-    int code;
-    QRgb centre;
-    QRgb edge;
-    QRgb mean;
-};
-
-constexpr std::array<CellColours, artwork::stripCellCount> cellColours{{
-    {0, 0x3B3B3B, 0x131313, 0x2A2A2A},  // black
-    {1, 0x6C3C3C, 0x441414, 0x5B2929},  // brown
-    {2, 0xFC0000, 0x790B0B, 0xC90505},  // red
-    {3, 0xFC9C0C, 0xA61313, 0xDE6F0F},  // orange
-    {4, 0xFCFC0C, 0xD2A736, 0xEEDE21},  // yellow
-    {5, 0x6CFC3C, 0x40A410, 0x60DD2A},  // green
-    {6, 0x0CFCFC, 0x374EA5, 0x20B5DD},  // blue
-    {7, 0xCC6CCC, 0xA1174B, 0xC74B9D},  // violet
-    {8, 0x9C9C9C, 0x171717, 0x656565},  // grey
-    {9, 0xFCFCFC, 0xA4A4A4, 0xDEDEDE},  // white
-    {10, 0xC4C4C4, 0x4B4B4B, 0x989898}, // silver
-    {11, 0xFCFC0C, 0xD5790D, 0xEDC70C}, // gold
-}};
-
 constexpr int interiorWidth = 52;  // columns 1..52 of a cell
 constexpr int interiorHeight = 11; // rows 1..11 of a cell
 
@@ -94,13 +70,14 @@ QImage renderStrip(int scale)
     QImage image(artwork::stripSize * scale, QImage::Format_RGB32);
     image.fill(Qt::black);
 
-    for (const CellColours& cell : cellColours) {
+    for (int code = 0; code < artwork::stripCellCount; ++code) {
+        const artwork::StripCellColours& cell = artwork::stripCellColours[code];
         const std::array<Channel, 3> channels{
             fitChannel(qRed(cell.edge), qRed(cell.centre), qRed(cell.mean)),
             fitChannel(qGreen(cell.edge), qGreen(cell.centre), qGreen(cell.mean)),
             fitChannel(qBlue(cell.edge), qBlue(cell.centre), qBlue(cell.mean)),
         };
-        const int top = artwork::stripCellTop(cell.code) * scale;
+        const int top = artwork::stripCellTop(code) * scale;
         for (int y = 0; y < cellHeight; ++y) {
             const int row = y / scale; // row of the cell at 1x
             if (row == 0 || row == artwork::stripCellHeight - 1)
