@@ -2,12 +2,19 @@
 # SPDX-License-Identifier: MIT
 # Runs a command on a private virtual display (Xvfb, 1280 × 1024, 24-bit) with the xfwm4 window
 # manager, which draws title bars, honours the windows' size hints and relays a close box's
-# WM_DELETE_WINDOW, as a desktop does. DISPLAY and a private XDG_RUNTIME_DIR are exported to the
+# WM_DELETE_WINDOW, as a desktop does; or, with --no-window-manager, on the bare display, where a
+# program's top-level windows are children of the root window (what the start-up benchmark and
+# the screen-reader check watch). DISPLAY and a private XDG_RUNTIME_DIR are exported to the
 # command; the display and the window manager end with it, and the script exits with its status.
 #
-#   bash tests/with_window_manager.sh COMMAND [ARGS...]
+#   bash tests/with_window_manager.sh [--no-window-manager] COMMAND [ARGS...]
 set -euo pipefail
-[ $# -ge 1 ] || { sed -n '2,8p' "$0" >&2; exit 2; }
+window_manager=1
+if [ "${1:-}" = --no-window-manager ]; then
+    window_manager=''
+    shift
+fi
+[ $# -ge 1 ] || { sed -n '2,10p' "$0" >&2; exit 2; }
 
 scratch=$(mktemp -d)
 xvfb='' wm=''
@@ -42,15 +49,17 @@ unset WAYLAND_DISPLAY
 export NO_AT_BRIDGE=1 XDG_RUNTIME_DIR="$scratch/run"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
 
-dbus-run-session -- xfwm4 --compositor=off >/dev/null 2>&1 &
-wm=$!
-# The window manager is ready once it has announced itself on the root window.
-for _ in $(seq 100); do
-    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
-    sleep 0.1
-done
-xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
-    { echo "xfwm4 did not start" >&2; exit 1; }
+if [ -n "$window_manager" ]; then
+    dbus-run-session -- xfwm4 --compositor=off >/dev/null 2>&1 &
+    wm=$!
+    # The window manager is ready once it has announced itself on the root window.
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' ||
+        { echo "xfwm4 did not start" >&2; exit 1; }
+fi
 
 status=0
 "$@" || status=$?

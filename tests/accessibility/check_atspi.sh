@@ -10,17 +10,13 @@ set -u
 program=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
-display=120
-while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do
-    display=$((display + 1))
-done
-export DISPLAY=":$display" XDG_RUNTIME_DIR
-XDG_RUNTIME_DIR=$(mktemp -d)
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill "$xvfb" 2>/dev/null; wait "$xvfb" 2>/dev/null; rm -rf "$XDG_RUNTIME_DIR"' EXIT
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.05; done
+if [ -z "${RESISTOR_ATSPI_DISPLAY_READY:-}" ]; then
+    # Once more, on a private display of its own.
+    RESISTOR_ATSPI_DISPLAY_READY=1 exec bash "$here/../with_window_manager.sh" \
+        --no-window-manager bash "$0" "$@"
+fi
+# A screen reader's desktop has the accessibility bridge on, whatever the display script says.
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY NO_AT_BRIDGE
 
 # Inside the session: the accessibility bus, switched on as a screen reader switches it on, then
 # the client, which starts the program. Every process started here ends with the session.
