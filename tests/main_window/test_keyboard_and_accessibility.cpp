@@ -310,36 +310,37 @@ void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("spoken");
-    QTest::addColumn<bool>("described");
+    QTest::addColumn<QString>("description"); // empty: none
     QTest::addColumn<bool>("focusable");
     QTest::addColumn<bool>("textual"); // its text can be read through a text interface
     // A band that stays selected is a check box, as a toggle button would be; AT-SPI has no
     // toggle-button role for Qt's widgets.
-    QTest::newRow("band picture 1") << "picLineColor_1" << int(QAccessible::CheckBox)
-                                    << "Полоса 1: Голубой" << true << true << false;
+    QTest::newRow("band picture 1")
+        << "picLineColor_1" << int(QAccessible::CheckBox) << "Полоса 1: Голубой"
+        << "Щелчок, пробел или Enter выбирает эту полосу для изменения цвета" << true << false;
     // Each band once: the frame is the band's grouping, its picture the band's one stop.
     QTest::newRow("band frame 4") << "picLine_4" << int(QAccessible::Grouping) << "Полоса 4"
-                                  << false << false << false;
+                                  << "" << false << false;
     QTest::newRow("panel") << "Picture1" << int(QAccessible::Grouping) << "Цвет выбранной полосы"
-                           << false << false << false;
+                           << "" << false << false;
     // The spoken name holds the caption, for voice control; the Russian word describes it.
-    QTest::newRow("unit Om") << "btnLimit_0" << int(QAccessible::Button) << "Om" << true << true
-                             << false;
-    QTest::newRow("unit kOm") << "btnLimit_3" << int(QAccessible::Button) << "kOm" << true << true
-                              << false;
-    QTest::newRow("unit mOm") << "btnLimit_6" << int(QAccessible::Button) << "mOm" << true << true
-                              << false;
-    QTest::newRow("exit") << "BtnExit" << int(QAccessible::Button) << "Выход" << false << true
-                          << false;
-    QTest::newRow("value") << "lblResistor" << int(QAccessible::StaticText) << " 6200" << true
-                           << false << true;
-    QTest::newRow("unit and tolerance")
-        << "lblLimit" << int(QAccessible::StaticText) << "kOm ±5%" << true << false << true;
-    QTest::newRow("band label") << "lblLine" << int(QAccessible::StaticText) << "Метка 1" << true
-                                << false << true;
+    QTest::newRow("unit Om") << "btnLimit_0" << int(QAccessible::Button) << "Om"
+                             << "Омы" << true << false;
+    QTest::newRow("unit kOm") << "btnLimit_3" << int(QAccessible::Button) << "kOm"
+                              << "Килоомы" << true << false;
+    QTest::newRow("unit mOm") << "btnLimit_6" << int(QAccessible::Button) << "mOm"
+                              << "Мегаомы" << true << false;
+    QTest::newRow("exit") << "BtnExit" << int(QAccessible::Button) << "Выход"
+                          << "" << true << false;
+    QTest::newRow("value") << "lblResistor" << int(QAccessible::StaticText) << " 6200"
+                           << "Сопротивление" << false << true;
+    QTest::newRow("unit and tolerance") << "lblLimit" << int(QAccessible::StaticText) << "kOm ±5%"
+                                        << "Единица измерения и допуск" << false << true;
+    QTest::newRow("band label") << "lblLine" << int(QAccessible::StaticText) << "Метка 1"
+                                << "Редактируемая полоса: Полоса 1" << false << true;
     QTest::newRow("main window") << "FrmGeneral" << int(QAccessible::Window)
-                                 << "Программа расшифровки цветовой маркеровки резисторов" << false
-                                 << false << false;
+                                 << "Программа расшифровки цветовой маркеровки резисторов"
+                                 << "" << false << false;
 }
 
 void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders()
@@ -347,7 +348,7 @@ void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders()
     QFETCH(QString, name);
     QFETCH(int, role);
     QFETCH(QString, spoken);
-    QFETCH(bool, described);
+    QFETCH(QString, description);
     QFETCH(bool, focusable);
     QFETCH(bool, textual);
     auto* widget = name == "FrmGeneral" ? window : control<QWidget>(window, name);
@@ -355,7 +356,7 @@ void TestKeyboardAndAccessibility::controlsAreNamedForScreenReaders()
     QVERIFY(iface);
     QCOMPARE(int(iface->role()), role);
     QCOMPARE(iface->text(QAccessible::Name).trimmed(), spoken.trimmed());
-    QCOMPARE(!iface->text(QAccessible::Description).isEmpty(), described);
+    QCOMPARE(iface->text(QAccessible::Description), description);
     QCOMPARE(bool(iface->state().focusable), focusable);
 
     QAccessibleTextInterface* text = iface->textInterface();
