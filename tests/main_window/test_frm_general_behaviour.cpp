@@ -5,6 +5,7 @@
 #include "colour_code.h"
 #include "frm_general.h"
 #include "resistance_texts.h"
+#include "waits.h"
 #include "window_driver.h"
 
 #include <QAccessible>
@@ -268,21 +269,14 @@ void TestFrmGeneralBehaviour::valueLabelIsWrittenFirst()
 void TestFrmGeneralBehaviour::exitButtonEndsTheEventLoop()
 {
     QTimer::singleShot(0, window, [this] { click("BtnExit"); });
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(elapsed.elapsed() < 1000);
+    EXEC_COMPARE_EXIT_CODE(0);
     QVERIFY(!window->isVisible());
 }
 
 void TestFrmGeneralBehaviour::closingTheWindowQuits()
 {
     QTimer::singleShot(0, window, [this] { window->close(); });
-    QTimer failSafe;
-    failSafe.setSingleShot(true);
-    connect(&failSafe, &QTimer::timeout, qApp, [] { QApplication::exit(2); });
-    failSafe.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
+    EXEC_COMPARE_EXIT_CODE(0);
 }
 
 QTEST_MAIN(TestFrmGeneralBehaviour)
