@@ -19,6 +19,7 @@
 
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 using Action = std::function<void()>;
 using WindowAction = std::function<void(FrmGeneral*)>;
@@ -47,31 +48,32 @@ protected:
 // The exit code after a run-time error, as a user or a script sees it.
 constexpr int kErrorExitCode = 1;
 
-// Keeps the text of every error message that comes up, runs `whileShown` then, and presses its
-// Ok once the event loop has delivered what was queued meanwhile (another report, say).
+// Keeps the text of every error message as it comes up, runs `whileShown` while the first is up,
+// and presses each one's Ok once the event loop has delivered what was queued meanwhile (another
+// report, say).
 class ErrorBoxWatcher : public QObject
 {
 public:
-    ErrorBoxWatcher()
-    {
-        connect(&poll_, &QTimer::timeout, this, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (!box || box == seen_)
-                return;
-            seen_ = box;
-            texts << box->text();
-            if (whileShown)
-                whileShown();
-            QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
-        });
-        poll_.start(10);
-    }
+    ErrorBoxWatcher() { qApp->installEventFilter(this); }
 
     QStringList texts;
     std::function<void()> whileShown;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (event->type() != QEvent::Show || !box || box == seen_)
+            return false;
+        seen_ = box;
+        texts << box->text();
+        if (whileShown)
+            std::exchange(whileShown, nullptr)(); // at the first message only
+        QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+        return false;
+    }
+
 private:
-    QTimer poll_;
     QPointer<QMessageBox> seen_;
 };
 

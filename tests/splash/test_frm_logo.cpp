@@ -71,9 +71,9 @@ void TestFrmLogo::clickHidesAtOnce()
     QTimer::singleShot(0, &logo, [&logo] {
         QTest::mouseClick(logo.windowHandle(), Qt::LeftButton, {}, QPoint(200, 250));
     });
-    QVERIFY2(
-        execEndedBy([&logo] { return logo.exec(); }, [&logo] { logo.done(QDialog::Rejected); }),
-        "the splash window was still shown after the click");
+    QVERIFY2(execWithFailSafe([&logo] { return logo.exec(); },
+                              [&logo] { logo.done(QDialog::Rejected); }),
+             "the splash window was still shown after the click");
     QCOMPARE(ticks.count(), 0); // the click hid it, not the timer
     QVERIFY(!logo.isVisible());
 }
@@ -159,8 +159,8 @@ void TestFrmLogo::timerHidesAfterFiveSeconds()
     sinceCreation.start();
     FrmLogo logo;
     QTest::qWait(300); // time spent before the modal show still counts
-    QVERIFY2(execEndedBy([&logo] { return logo.exec(); }, [&logo] { logo.done(QDialog::Rejected); },
-                         5000 + kWaitMs),
+    QVERIFY2(execWithFailSafe([&logo] { return logo.exec(); },
+                              [&logo] { logo.done(QDialog::Rejected); }, 5000 + kWaitMs),
              "the splash window's timer did not hide it");
     const qint64 shown = sinceCreation.elapsed();
     qInfo("hidden by its timer after %lld ms", shown);

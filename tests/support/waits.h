@@ -34,7 +34,7 @@ constexpr int kWaitMs = 5000;
 // Runs `loop`, an exec() that something the test set up is meant to end, and returns its result.
 // Should the loop still run after `limitMs`, `end` ends it and the result is empty.
 template <typename Loop, typename End>
-std::optional<int> execEndedBy(Loop loop, End end, int limitMs = kWaitMs)
+std::optional<int> execWithFailSafe(Loop loop, End end, int limitMs = kWaitMs)
 {
     bool failSafeFired = false;
     QTimer failSafe;
@@ -54,8 +54,8 @@ std::optional<int> execEndedBy(Loop loop, End end, int limitMs = kWaitMs)
 // exit code; fails after kWaitMs if nothing ends the loop.
 #define EXEC_COMPARE_EXIT_CODE(expected)                                                           \
     do {                                                                                           \
-        const std::optional<int> exitCode = execEndedBy([] { return QCoreApplication::exec(); },   \
-                                                        [] { QCoreApplication::exit(); });         \
+        const std::optional<int> exitCode = execWithFailSafe(                                      \
+            [] { return QCoreApplication::exec(); }, [] { QCoreApplication::exit(); });            \
         QVERIFY2(exitCode, "nothing ended the event loop; the fail-safe did, after kWaitMs");      \
         QCOMPARE(*exitCode, expected);                                                             \
     } while (false)
