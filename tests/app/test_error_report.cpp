@@ -57,6 +57,7 @@ public:
     ErrorBoxWatcher() { qApp->installEventFilter(this); }
 
     QStringList texts;
+    QStringList titles;
     std::function<void()> whileShown;
 
 protected:
@@ -67,6 +68,7 @@ protected:
             return false;
         seen_ = box;
         texts << box->text();
+        titles << box->windowTitle();
         if (whileShown)
             std::exchange(whileShown, nullptr)(); // at the first message only
         QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
@@ -160,6 +162,7 @@ void TestErrorReport::everyEntryPointReportsEveryError()
     }
     EXEC_COMPARE_EXIT_CODE(kErrorExitCode);
     QCOMPARE(watcher.texts, QStringList{message});
+    QCOMPARE(watcher.titles, QStringList{"Ошибка выполнения"});
     QCOMPARE(reportedInside, QStringList());
     QCOMPARE(before, 1);
     QCOMPARE(after, entry == "nested event loop" ? 1 : 0);
