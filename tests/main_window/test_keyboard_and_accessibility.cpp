@@ -228,14 +228,18 @@ void TestKeyboardAndAccessibility::spaceAndEnterSelectTheBand_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("key");
-    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
     QTest::addColumn<int>("band");
-    QTest::newRow("Space on band 3") << "picLineColor_3" << int(Qt::Key_Space) << 0 << 3;
-    QTest::newRow("Enter on band 4") << "picLineColor_4" << int(Qt::Key_Return) << 0 << 4;
-    QTest::newRow("keypad Enter on band 2") << "picLineColor_2" << int(Qt::Key_Enter) << 0 << 2;
+    QTest::newRow("Space on band 3")
+        << "picLineColor_3" << int(Qt::Key_Space) << Qt::KeyboardModifiers() << 3;
+    QTest::newRow("Enter on band 4")
+        << "picLineColor_4" << int(Qt::Key_Return) << Qt::KeyboardModifiers() << 4;
+    QTest::newRow("keypad Enter on band 2")
+        << "picLineColor_2" << int(Qt::Key_Enter) << Qt::KeyboardModifiers() << 2;
     QTest::newRow("keypad Enter, as the keypad sends it")
-        << "picLineColor_2" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << 2;
-    QTest::newRow("other key does nothing") << "picLineColor_3" << int(Qt::Key_A) << 0 << 1;
+        << "picLineColor_2" << int(Qt::Key_Enter) << Qt::KeyboardModifiers(Qt::KeypadModifier) << 2;
+    QTest::newRow("other key does nothing")
+        << "picLineColor_3" << int(Qt::Key_A) << Qt::KeyboardModifiers() << 1;
     // With a modifier the key is another command, not a press: band 1 stays selected.
     for (const auto& [key, keyName] :
          {std::pair{Qt::Key_Space, "Space"}, {Qt::Key_Return, "Enter"}})
@@ -243,20 +247,20 @@ void TestKeyboardAndAccessibility::spaceAndEnterSelectTheBand_data()
                                                      {Qt::AltModifier, "Alt"},
                                                      {Qt::ShiftModifier, "Shift"}})
             QTest::addRow("%s+%s", modifierName, keyName)
-                << "picLineColor_3" << int(key) << int(modifier) << 1;
+                << "picLineColor_3" << int(key) << Qt::KeyboardModifiers(modifier) << 1;
     QTest::newRow("Ctrl+keypad Enter") << "picLineColor_3" << int(Qt::Key_Enter)
-                                       << int(Qt::ControlModifier | Qt::KeypadModifier) << 1;
+                                       << (Qt::ControlModifier | Qt::KeypadModifier) << 1;
 }
 
 void TestKeyboardAndAccessibility::spaceAndEnterSelectTheBand()
 {
     QFETCH(QString, name);
     QFETCH(int, key);
-    QFETCH(int, modifiers);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
     QFETCH(int, band);
     auto* target = control<QWidget>(window, name);
     target->setFocus(Qt::OtherFocusReason);
-    QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QTest::keyClick(target, Qt::Key(key), modifiers);
     QCOMPARE(window->bandState().CurLine, std::int16_t(band));
     QCOMPARE(control<QLabel>(window, "lblLine")->text(), QString("Метка %1").arg(band));
     // The heading's caption says "Метка", a screen reader names the bands "Полоса".
