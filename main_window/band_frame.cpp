@@ -198,20 +198,19 @@ void BandPicture::keyPressEvent(QKeyEvent* event)
         window()->setAttribute(Qt::WA_KeyboardFocusChange);
         window()->update();
     }
-    // Space and Enter do what a click does.
-    const bool plain =
-        event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier;
+    // Space and Enter do what a click does. With Ctrl, Alt, Shift or Meta they are some other
+    // command, not a press: the band leaves them to the window (Qt's own button handling would
+    // take Space with any modifier for a press).
     switch (event->key()) {
     case Qt::Key_Space:
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (plain) {
+        if ((event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier)
             click();
-            return;
-        }
-        break;
+        else
+            event->ignore();
+        return;
     default:
-        break;
+        QAbstractButton::keyPressEvent(event);
     }
-    QAbstractButton::keyPressEvent(event);
 }

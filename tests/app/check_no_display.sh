@@ -4,11 +4,13 @@
 # console or an ssh session: once with no display named at all, once with DISPLAY naming a
 # display that is not there. Each run must end with exit code 1 (not an abort with a core dump),
 # write exactly one line to standard error that says there is no display, and nothing to
-# standard output.
+# standard output. Then once where the window can be shown (Qt's offscreen platform) but Qt has
+# a warning while it starts: the program must run on, and the warning, held back while the
+# program checks for a display, must reach standard error after all.
 #
 #   bash tests/app/check_no_display.sh PROGRAM
 set -uo pipefail
-[ $# -eq 1 ] || { sed -n '2,8p' "$0" >&2; exit 2; }
+[ $# -eq 1 ] || { sed -n '2,11p' "$0" >&2; exit 2; }
 program=$1
 
 scratch=$(mktemp -d)
@@ -53,5 +55,36 @@ check() {
 
 check "no display named"
 check "DISPLAY=:$absent, which is not there" DISPLAY=":$absent"
+
+# An unknown scale factor rounding policy is one such warning: Qt names it while it makes the
+# application object, then starts as usual. The program shows its splash window and runs until
+# stopped; the warning is due at once, so it is stopped when the warning is there, or after 5 s.
+warning='Unknown scale factor rounding policy: NoSuchPolicy'
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
+    QT_SCALE_FACTOR_ROUNDING_POLICY=NoSuchPolicy "$program" >"$scratch/out" 2>"$scratch/err" </dev/null &
+started=$!
+for _ in $(seq 100); do
+    grep -q "$warning" "$scratch/err" && break
+    kill -0 "$started" 2>/dev/null || break
+    sleep 0.05
+done
+problems=()
+if kill -0 "$started" 2>/dev/null; then
+    kill "$started"
+else
+    problems+=("the program ended by itself")
+fi
+wait "$started" 2>/dev/null
+grep -q "$warning" "$scratch/err" || problems+=("Qt's warning did not reach standard error")
+grep -q 'нет дисплея' "$scratch/err" && problems+=("it says there is no display")
+if [ ${#problems[@]} -eq 0 ]; then
+    echo "ok: a warning of Qt's at start-up: $(grep "$warning" "$scratch/err")"
+else
+    failures=$((failures + 1))
+    echo "FAIL: a warning of Qt's at start-up:" >&2
+    printf '  %s\n' "${problems[@]}" >&2
+    echo "  standard error:" >&2
+    sed 's/^/    /' "$scratch/err" >&2
+fi
 
 exit $((failures > 0))

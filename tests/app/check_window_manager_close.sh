@@ -3,17 +3,19 @@
 # Closes the real program the way a user's close box does: through the window manager, which
 # sends the window a WM_DELETE_WINDOW message. On the private virtual display with xfwm4 that
 # tests/with_window_manager.sh gives it:
-#   1. the close request sent to the splash window is ignored: the splash stays and the program
+#   1. the splash window is centred on the screen;
+#   2. the close request sent to the splash window is ignored: the splash stays and the program
 #      runs on;
-#   2. a click dismisses the splash and the main window appears;
-#   3. the close request sent to the main window ends the program within a few seconds, with
+#   3. a click dismisses the splash and the main window appears, centred by its outer frame (the
+#      title bar and borders the window manager adds included);
+#   4. the close request sent to the main window ends the program within a few seconds, with
 #      exit code 0.
 #
 #   bash tests/with_window_manager.sh bash tests/app/check_window_manager_close.sh PROGRAM
 #
 # Needs wmctrl, xdotool, xwininfo and dbus-daemon.
 set -euo pipefail
-[ $# -eq 1 ] || { sed -n '2,13p' "$0" >&2; exit 2; }
+[ $# -eq 1 ] || { sed -n '2,15p' "$0" >&2; exit 2; }
 program=$1
 
 scratch=$(mktemp -d)
@@ -61,6 +63,46 @@ geometry() {
         END { if (v) print x, y, w, h }'
 }
 
+# outer_geometry WINDOW: "LEFT TOP WIDTH HEIGHT" of the window's outer frame, title bar and
+# borders included, from its inside and the frame extents the window manager gives it.
+outer_geometry() {
+    local g extents x y w h l r t b
+    g=$(geometry "$1")
+    [ -n "$g" ] || return 1
+    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ,)
+    read -r x y w h <<<"$g"
+    read -r l r t b <<<"${extents:-0 0 0 0}"
+    echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
+}
+
+# centred SCREEN-SIZE OUTER-SIZE: where a window's outer edge goes on the screen, by the
+# program's rule: half the room left, rounded half up, but never before the screen's start.
+centred() {
+    local start=$((($1 - $2 + 1) / 2))
+    echo $((start < 0 ? 0 : start))
+}
+
+read -r screen_width screen_height < <(xwininfo -root | awk '
+    /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print w, h }')
+
+# centred_within SECONDS WINDOW: the window's outer frame stands centred on the screen within
+# that time (the frame arrives a moment after the window is first shown). Sets $placed to what
+# was seen.
+centred_within() {
+    local deadline=$(($(now_ms) + $1 * 1000)) outer left top width height expected
+    while :; do
+        outer=$(outer_geometry "$2") || outer=''
+        if [ -n "$outer" ]; then
+            read -r left top width height <<<"$outer"
+            expected="$(centred "$screen_width" "$width") $(centred "$screen_height" "$height")"
+            placed="outer frame ${width} × ${height} at ($left, $top), centred is (${expected/ /, })"
+            [ "$left $top" = "$expected" ] && return 0
+        fi
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
 # wait_for_window SECONDS WIDTH HEIGHT [TITLE-PATTERN]: prints the id of a shown window of the
 # program with that inside size (and title) as soon as there is one.
 wait_for_window() {
@@ -105,6 +147,9 @@ ended_within() {
 # The splash window, frameless, at the picture's size.
 splash=$(wait_for_window 20 273 310) || fail "no splash window of 273 × 310 appeared"
 pass "splash window shown"
+placed='not shown'
+centred_within 3 "$splash" || fail "the splash window is not centred on the screen: $placed"
+pass "splash window centred: $placed"
 
 # The window manager's close on the splash: ignored. The check ends well before the splash's own
 # five-second timer would hide it.
@@ -117,6 +162,9 @@ xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
 main=$(wait_for_window 10 505 274 'Программа расшифровки') ||
     fail "no main window appeared after the click on the splash window"
 pass "main window shown after the click"
+placed='not shown'
+centred_within 5 "$main" || fail "the main window is not centred on the screen: $placed"
+pass "main window centred: $placed"
 
 closed_at=$(now_ms)
 wmctrl -i -c "$main"

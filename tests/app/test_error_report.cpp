@@ -7,16 +7,19 @@
 #include "frm_general.h"
 #include "handler_guard.h"
 #include "resistor_application.h"
+#include "waits.h"
 
 #include <QAbstractButton>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
 #include <functional>
 #include <stdexcept>
+#include <utility>
 
 using Action = std::function<void()>;
 using WindowAction = std::function<void(FrmGeneral*)>;
@@ -42,31 +45,38 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override { HandlerGuard::run(onClick); }
 };
 
-// Presses the Ok of the error message as soon as it is up, keeping its text; ends the event loop
-// with 99 should the program not end by itself.
+// The exit code after a run-time error, as a user or a script sees it.
+constexpr int kErrorExitCode = 1;
+
+// Keeps the text of every error message as it comes up, runs `whileShown` while the first is up,
+// and presses each one's Ok once the event loop has delivered what was queued meanwhile (another
+// report, say).
 class ErrorBoxWatcher : public QObject
 {
 public:
-    ErrorBoxWatcher()
+    ErrorBoxWatcher() { qApp->installEventFilter(this); }
+
+    QStringList texts;
+    QStringList titles;
+    std::function<void()> whileShown;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        connect(&poll_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++shown;
-                text = box->text();
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        poll_.start(10);
-        connect(&failSafe_, &QTimer::timeout, qApp, [] { QApplication::exit(99); });
-        failSafe_.start(10000);
+        auto* box = qobject_cast<QMessageBox*>(watched);
+        if (event->type() != QEvent::Show || !box || box == seen_)
+            return false;
+        seen_ = box;
+        texts << box->text();
+        titles << box->windowTitle();
+        if (whileShown)
+            std::exchange(whileShown, nullptr)(); // at the first message only
+        QTimer::singleShot(0, box, [box] { box->button(QMessageBox::Ok)->click(); });
+        return false;
     }
 
-    QString text;
-    int shown = 0;
-
 private:
-    QTimer poll_;
-    QTimer failSafe_;
+    QPointer<QMessageBox> seen_;
 };
 
 } // namespace
@@ -82,6 +92,8 @@ private slots:
     void windowHandlerIsAbandonedAtTheError_data();
     void windowHandlerIsAbandonedAtTheError();
     void errorDuringTheSplashKeepsTheMainWindowHidden();
+    void onlyTheFirstErrorIsReported_data();
+    void onlyTheFirstErrorIsReported();
 };
 
 void TestErrorReport::everyEntryPointReportsEveryError_data()
@@ -121,14 +133,23 @@ void TestErrorReport::everyEntryPointReportsEveryError()
     QPushButton button;
     ClickableWidget widget;
     QDialog nested;
+    ErrorBoxWatcher watcher;
+    // The report comes once control is back in the event loop, not from inside the entry point.
+    QStringList reportedInside;
     if (entry == "connection") {
         connect(&button, &QPushButton::clicked, &button, HandlerGuard::guarded(handler));
-        QTimer::singleShot(0, &button, [&] { button.click(); });
+        QTimer::singleShot(0, &button, [&] {
+            button.click();
+            reportedInside = watcher.texts;
+        });
     } else if (entry == "event handler") {
         widget.onClick = handler;
         widget.resize(50, 50);
         widget.show();
-        QTimer::singleShot(0, &widget, [&] { QTest::mouseClick(&widget, Qt::LeftButton); });
+        QTimer::singleShot(0, &widget, [&] {
+            QTest::mouseClick(&widget, Qt::LeftButton);
+            reportedInside = watcher.texts;
+        });
     } else if (entry == "timer") {
         QTimer::singleShot(0, qApp, HandlerGuard::guarded(handler));
     } else {
@@ -139,10 +160,10 @@ void TestErrorReport::everyEntryPointReportsEveryError()
             ++after; // code after a nested loop goes on, as Qt leaves it
         });
     }
-    ErrorBoxWatcher watcher;
-    QCOMPARE(QApplication::exec(), HandlerGuard::kErrorExitCode);
-    QCOMPARE(watcher.text, message);
-    QCOMPARE(watcher.shown, 1);
+    EXEC_COMPARE_EXIT_CODE(kErrorExitCode);
+    QCOMPARE(watcher.texts, QStringList{message});
+    QCOMPARE(watcher.titles, QStringList{"Ошибка выполнения"});
+    QCOMPARE(reportedInside, QStringList());
     QCOMPARE(before, 1);
     QCOMPARE(after, entry == "nested event loop" ? 1 : 0);
     QVERIFY(HandlerGuard::errorRaised());
@@ -246,8 +267,8 @@ void TestErrorReport::windowHandlerIsAbandonedAtTheError()
 
     QTimer::singleShot(0, &window, [&] { act(&window); });
     ErrorBoxWatcher watcher;
-    QCOMPARE(QApplication::exec(), HandlerGuard::kErrorExitCode);
-    QCOMPARE(watcher.text, message);
+    EXEC_COMPARE_EXIT_CODE(kErrorExitCode);
+    QCOMPARE(watcher.texts, QStringList{message});
     QCOMPARE(state.LineColor, expected.LineColor);
     QCOMPARE(state.CurLine, expected.CurLine);
     QCOMPARE(state.LimitDivisor, expected.LimitDivisor);
@@ -269,12 +290,35 @@ void TestErrorReport::errorDuringTheSplashKeepsTheMainWindowHidden()
                            throw RunTimeError(RunTimeError::Kind::Overflow);
                        }));
     ErrorBoxWatcher watcher;
-    QCOMPARE(QApplication::exec(), HandlerGuard::kErrorExitCode);
-    QCOMPARE(watcher.text, kOverflow);
+    EXEC_COMPARE_EXIT_CODE(kErrorExitCode);
+    QCOMPARE(watcher.texts, QStringList{kOverflow});
     QCoreApplication::processEvents();
     QVERIFY(!window.isVisible());
     // Loading stopped where the splash window returned: the state was never set.
     QCOMPARE(window.bandState().CurLine, std::int16_t(0));
+}
+
+void TestErrorReport::onlyTheFirstErrorIsReported_data()
+{
+    QTest::addColumn<bool>("secondWhileShown");
+    QTest::newRow("second error before the report") << false;
+    QTest::newRow("second error while the report is up") << true;
+}
+
+void TestErrorReport::onlyTheFirstErrorIsReported()
+{
+    QFETCH(bool, secondWhileShown);
+    const auto failing = [](RunTimeError::Kind kind) {
+        return HandlerGuard::guarded([kind] { throw RunTimeError(kind); });
+    };
+    ErrorBoxWatcher watcher;
+    QTimer::singleShot(0, qApp, failing(RunTimeError::Kind::Overflow));
+    if (secondWhileShown)
+        watcher.whileShown = failing(RunTimeError::Kind::FloatingPoint);
+    else
+        QTimer::singleShot(0, qApp, failing(RunTimeError::Kind::FloatingPoint));
+    EXEC_COMPARE_EXIT_CODE(kErrorExitCode);
+    QCOMPARE(watcher.texts, QStringList{kOverflow});
 }
 
 int main(int argc, char* argv[])

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Every caption of the main window is drawn whole in the program's own font, whatever fonts the
 // system has: the suite runs this test once as the machine is and once with a font set-up that
-// offers DejaVu only.
+// offers DejaVu only. A third run takes the built-in fonts away, as if registering them failed:
+// the window then asks for Arial, the face of its design, which this system has as Liberation
+// Sans.
 #include "frm_general.h"
 #include "window_driver.h"
 
@@ -44,6 +46,10 @@ private:
 
 void TestCaptions::initTestCase()
 {
+    if (qEnvironmentVariableIsSet("RESISTOR_TEST_WITHOUT_BUILTIN_FONTS")) {
+        Q_CLEANUP_RESOURCE(fonts);
+        QVERIFY(!QFile::exists(":/fonts/LiberationSans-Bold.ttf"));
+    }
     window = new FrmGeneral;
     clickSplashWhenShown();
     window->loadAndShow();

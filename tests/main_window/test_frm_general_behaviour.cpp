@@ -5,6 +5,7 @@
 #include "colour_code.h"
 #include "frm_general.h"
 #include "resistance_texts.h"
+#include "waits.h"
 #include "window_driver.h"
 
 #include <QAccessible>
@@ -68,6 +69,8 @@ private slots:
     void clicks();
     void colourRowTakesTheClickAnywhere_data();
     void colourRowTakesTheClickAnywhere();
+    void pressReleasedOffTheControlDoesNothing_data();
+    void pressReleasedOffTheControlDoesNothing();
     void unitClickChangesOnlyTheValueLabels();
     void valueLabelIsWrittenFirst_data();
     void valueLabelIsWrittenFirst();
@@ -227,6 +230,41 @@ void TestFrmGeneralBehaviour::colourRowTakesTheClickAnywhere()
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
 }
 
+void TestFrmGeneralBehaviour::pressReleasedOffTheControlDoesNothing_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("moved"); // from the press at the middle of what shows of it
+    QTest::addColumn<bool>("acts");
+    // A band picture is the whole colour strip, of which its frame shows one 54 × 13 cell: a
+    // release on the hidden part is off the band.
+    QTest::newRow("band 3, released within its cell") << "picLineColor_3" << QPoint(20, 5) << true;
+    QTest::newRow("band 3, released below its frame") << "picLineColor_3" << QPoint(0, 10) << false;
+    QTest::newRow("band 3, released beside its frame")
+        << "picLineColor_3" << QPoint(-30, 0) << false;
+    QTest::newRow("colour, released past its row") << "swcColor_2" << QPoint(60, 0) << false;
+    QTest::newRow("unit, released below it") << "btnLimit_6" << QPoint(0, 30) << false;
+}
+
+void TestFrmGeneralBehaviour::pressReleasedOffTheControlDoesNothing()
+{
+    QFETCH(QString, name);
+    QFETCH(QPoint, moved);
+    QFETCH(bool, acts);
+    auto* target = control<QWidget>(window, name);
+    const QPoint press = target->mapTo(window, target->visibleRegion().boundingRect().center());
+    const BandState before = window->bandState();
+    QWindow* native = window->windowHandle();
+    QTest::mousePress(native, Qt::LeftButton, {}, press);
+    QTest::mouseMove(native, press + moved);
+    QTest::mouseRelease(native, Qt::LeftButton, {}, press + moved);
+    const BandState& after = window->bandState();
+    const bool changed = after.CurLine != before.CurLine || after.LineColor != before.LineColor ||
+                         after.LimitDivisor != before.LimitDivisor;
+    QCOMPARE(changed, acts);
+    const QString wrong = DisplayAgreement(window).disagreement();
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong));
+}
+
 void TestFrmGeneralBehaviour::unitClickChangesOnlyTheValueLabels()
 {
     for (const char* unit : {"btnLimit_0", "btnLimit_6", "btnLimit_3"}) {
@@ -268,21 +306,14 @@ void TestFrmGeneralBehaviour::valueLabelIsWrittenFirst()
 void TestFrmGeneralBehaviour::exitButtonEndsTheEventLoop()
 {
     QTimer::singleShot(0, window, [this] { click("BtnExit"); });
-    QElapsedTimer elapsed;
-    elapsed.start();
-    QCOMPARE(QApplication::exec(), 0);
-    QVERIFY(elapsed.elapsed() < 1000);
+    EXEC_COMPARE_EXIT_CODE(0);
     QVERIFY(!window->isVisible());
 }
 
 void TestFrmGeneralBehaviour::closingTheWindowQuits()
 {
     QTimer::singleShot(0, window, [this] { window->close(); });
-    QTimer failSafe;
-    failSafe.setSingleShot(true);
-    connect(&failSafe, &QTimer::timeout, qApp, [] { QApplication::exit(2); });
-    failSafe.start(5000);
-    QCOMPARE(QApplication::exec(), 0);
+    EXEC_COMPARE_EXIT_CODE(0);
 }
 
 QTEST_MAIN(TestFrmGeneralBehaviour)

@@ -166,7 +166,12 @@ void TestFrmGeneralLayout::fixedDialogFrame()
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window.minimumSize(), QSize(505, 274));
     QCOMPARE(window.maximumSize(), QSize(505, 274));
-    QVERIFY(!window.windowIcon().isNull());
+    // The program's own icon, not just any picture.
+    QCOMPARE(window.windowIcon()
+                 .pixmap(artwork::iconSize)
+                 .toImage()
+                 .convertToFormat(QImage::Format_ARGB32),
+             artwork::load(artwork::icon).convertToFormat(QImage::Format_ARGB32));
     const auto* panel = control<QFrame>(&window, "Picture1");
     QCOMPARE(panel->frameShadow(), QFrame::Sunken);
     QCOMPARE(panel->frameWidth(), 2);

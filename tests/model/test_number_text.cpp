@@ -48,6 +48,15 @@ void TestNumberText::numberToText_data()
     QTest::newRow("15 digits exactly") << 123456789012345.0 << std::string(" 123456789012345");
     QTest::newRow("16th digit rounds") << 12345678901234.56 << std::string(" 12345678901234.6");
     QTest::newRow("below 1e15, plain") << 999999999999999.0 << std::string(" 999999999999999");
+    // Fractions from 1e14 up take the rounding path, not the integer one: still plain digits.
+    QTest::newRow("fraction at 1e14, plain")
+        << 100000000000000.25 << std::string(" 100000000000000");
+    QTest::newRow("fraction below 1e15 rounds to plain")
+        << 123456789012345.6 << std::string(" 123456789012346");
+    QTest::newRow("negative fraction below 1e15")
+        << -999999999999999.4 << std::string("-999999999999999");
+    QTest::newRow("fraction above 1e15") << 1000000000000000.5 << std::string(" 1E+15");
+    QTest::newRow("16 digits") << 1234567890123456.0 << std::string(" 1.23456789012346E+15");
     QTest::newRow("rounding reaches 1e15") << 999999999999999.6 << std::string(" 1E+15");
     QTest::newRow("1e15") << 1e15 << std::string(" 1E+15");
     QTest::newRow("1e-7") << 1e-7 << std::string(" 1E-07");
@@ -63,7 +72,8 @@ void TestNumberText::numberToText()
 {
     QFETCH(double, value);
     QFETCH(std::string, text);
-    QCOMPARE(::numberToText(value), text);
+    // As QStrings, so that a failure shows both texts.
+    QCOMPARE(QString::fromStdString(::numberToText(value)), QString::fromStdString(text));
 }
 
 void TestNumberText::numberToTextRejectsNonFinite_data()
