@@ -38,8 +38,7 @@ fail() {
 }
 pass() { echo "ok: $*"; }
 
-# Milliseconds since the epoch.
-now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
+source "$(dirname "${BASH_SOURCE[0]}")/../x11_windows.sh"
 
 [ -n "${DISPLAY:-}" ] || fail "no display: run under tests/with_window_manager.sh"
 unset QT_QPA_PLATFORM
@@ -54,26 +53,8 @@ unset QT_QPA_PLATFORM
 DBUS_SESSION_BUS_ADDRESS=$bus_address "$program" >"$scratch/app.out" 2>"$scratch/app.err" &
 app=$!
 
-# geometry WINDOW: "X Y WIDTH HEIGHT" of the window's inside while it is shown, else nothing.
-# (xdotool's own geometry is wrong under xfwm4, which reparents the window into its frame.)
-geometry() {
-    xwininfo -id "$1" 2>/dev/null | awk '
-        /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
-        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } /Map State: IsViewable/ { v = 1 }
-        END { if (v) print x, y, w, h }'
-}
-
-# outer_geometry WINDOW: "LEFT TOP WIDTH HEIGHT" of the window's outer frame, title bar and
-# borders included, from its inside and the frame extents the window manager gives it.
-outer_geometry() {
-    local g extents x y w h l r t b
-    g=$(geometry "$1")
-    [ -n "$g" ] || return 1
-    extents=$(xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ,)
-    read -r x y w h <<<"$g"
-    read -r l r t b <<<"${extents:-0 0 0 0}"
-    echo $((x - l)) $((y - t)) $((w + l + r)) $((h + t + b))
-}
+# The program's shown top-level windows.
+program_windows() { xdotool search --all --onlyvisible --pid "$app" 2>/dev/null || true; }
 
 # centred SCREEN-SIZE OUTER-SIZE: where a window's outer edge goes on the screen, by the
 # program's rule: half the room left, rounded half up, but never before the screen's start.
@@ -103,47 +84,6 @@ centred_within() {
     done
 }
 
-# wait_for_window SECONDS WIDTH HEIGHT [TITLE-PATTERN]: prints the id of a shown window of the
-# program with that inside size (and title) as soon as there is one.
-wait_for_window() {
-    local deadline=$(($(now_ms) + $1 * 1000)) win g
-    local name=(--name "${4:-.*}")
-    while [ "$(now_ms)" -lt "$deadline" ]; do
-        for win in $(xdotool search --all --onlyvisible --pid "$app" "${name[@]}" 2>/dev/null || true); do
-            g=$(geometry "$win")
-            [ -n "$g" ] && [ "${g#* * }" = "$2 $3" ] && { echo "$win"; return 0; }
-        done
-        kill -0 "$app" 2>/dev/null || return 1
-        sleep 0.05
-    done
-    return 1
-}
-
-# still_shown_after SECONDS WINDOW: the program runs on and the window stays shown that long.
-still_shown_after() {
-    local deadline=$(($(now_ms) + $1 * 1000))
-    while [ "$(now_ms)" -lt "$deadline" ]; do
-        kill -0 "$app" 2>/dev/null || return 1
-        [ -n "$(geometry "$2")" ] || return 1
-        sleep 0.05
-    done
-}
-
-# ended_within SECONDS: succeeds once the program has ended, with its exit code in $code.
-ended_within() {
-    local deadline=$(($(now_ms) + $1 * 1000))
-    while [ "$(now_ms)" -lt "$deadline" ]; do
-        if ! kill -0 "$app" 2>/dev/null; then
-            code=0
-            wait "$app" || code=$?
-            app=''
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
-}
-
 # The splash window, frameless, at the picture's size.
 splash=$(wait_for_window 20 273 310) || fail "no splash window of 273 × 310 appeared"
 pass "splash window shown"
@@ -159,7 +99,7 @@ pass "the window manager's close leaves the splash window and the program runnin
 
 read -r x y w h <<<"$(geometry "$splash")"
 xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
-main=$(wait_for_window 10 505 274 'Программа расшифровки') ||
+main=$(wait_for_window 10 505 274) ||
     fail "no main window appeared after the click on the splash window"
 pass "main window shown after the click"
 placed='not shown'
@@ -168,7 +108,7 @@ pass "main window centred: $placed"
 
 closed_at=$(now_ms)
 wmctrl -i -c "$main"
-ended_within 5 || fail "the program still runs 5 s after the window manager's close of the main window"
-[ "$code" -eq 0 ] || fail "the program ended with exit code $code after the window manager's close"
+wait_for_exit 5 || fail "the program still runs 5 s after the window manager's close of the main window"
+[ "$exit_code" -eq 0 ] || fail "the program ended with exit code $exit_code after the window manager's close"
 [ -s "$scratch/app.out" ] && fail "the program wrote to standard output: $(cat "$scratch/app.out")"
 pass "the window manager's close of the main window ended the program with exit code 0 in $(($(now_ms) - closed_at)) ms"

@@ -45,62 +45,10 @@ at_least() { awk -v a="$1" -v b="$2" 'BEGIN { exit !(a >= b) }'; }
 
 # --- The windows, as the X server and the window manager see them -----------------------------
 
+source "$here/../x11_windows.sh"
+
 # The program's mapped top-level windows: Wine names their class after the .exe.
 program_windows() { xdotool search --onlyvisible --classname '^resistor\.exe$' 2>/dev/null || true; }
-
-# geometry WINDOW: "X Y WIDTH HEIGHT" of the window's inside, X and Y on the screen. (xdotool's
-# own geometry is wrong under xfwm4, which reparents the window into its frame.)
-geometry() {
-    xwininfo -id "$1" 2>/dev/null | awk '
-        /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
-        /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } /Map State: IsViewable/ { v = 1 }
-        END { if (v) print x, y, w, h }'
-}
-
-# frame WINDOW: "LEFT RIGHT TOP BOTTOM", the widths of the frame the window manager draws.
-frame() { xprop -id "$1" _NET_FRAME_EXTENTS 2>/dev/null | sed -n 's/.*= *//p' | tr -d ,; }
-
-# wait_for_window WIDTH HEIGHT SECONDS: prints the id of a mapped program window of that inner
-# size as soon as there is one.
-wait_for_window() {
-    local deadline win g
-    deadline=$(later "$3")
-    while at_least "$deadline" "$(now)"; do
-        for win in $(program_windows); do
-            g=$(geometry "$win")
-            [ -n "$g" ] && [ "${g#* * }" = "$1 $2" ] && { echo "$win"; return 0; }
-        done
-        kill -0 "$app" 2>/dev/null || return 1
-        sleep 0.05
-    done
-    return 1
-}
-
-# wait_until_gone WINDOW SECONDS: succeeds once the window is no longer shown.
-wait_until_gone() {
-    local deadline
-    deadline=$(later "$2")
-    while at_least "$deadline" "$(now)"; do
-        [ -z "$(geometry "$1")" ] && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
-# wait_for_exit SECONDS: once the program has ended, sets exit_code to its exit code; fails if it
-# is still running after that many seconds. (Not in a subshell: only this shell can wait for it.)
-wait_for_exit() {
-    for _ in $(seq $(($1 * 20))); do
-        if ! kill -0 "$app" 2>/dev/null; then
-            exit_code=0
-            wait "$app" || exit_code=$?
-            app=''
-            return 0
-        fi
-        sleep 0.05
-    done
-    return 1
-}
 
 start_program() {
     "$wine" "$exe" >"$scratch/program.log" 2>&1 &
@@ -156,13 +104,13 @@ first_window_seconds=60
 # --- Run 1: the splash goes by its timer; the main window and its controls; "Выход" -----------
 
 start_program
-splash=$(wait_for_window 273 310 "$first_window_seconds") ||
+splash=$(wait_for_window "$first_window_seconds" 273 310) ||
     fail "no 273 × 310 splash window appeared (program output: $(cat "$scratch/program.log"))"
 shown=$(now)
 pass "the splash window appeared, 273 × 310"
 [ "$(frame "$splash")" = "0 0 0 0" ] || fail "the splash window has a frame: $(frame "$splash")"
 pass "the splash window has no frame"
-wait_until_gone "$splash" 10 || fail "the splash window was still there 10 s after it appeared"
+wait_until_gone 10 "$splash" || fail "the splash window was still there 10 s after it appeared"
 shown_for=$(elapsed "$shown") since_start=$(elapsed "$started")
 # Its timer starts after the program and before the window is mapped: the window cannot go less
 # than 5 s after the program started, and should go about 5 s after it was mapped.
@@ -170,7 +118,7 @@ at_least "$since_start" 5.0 && at_least 6.0 "$shown_for" ||
     fail "the splash window went $shown_for s after it appeared ($since_start s after the start), not after 5 s"
 pass "the splash window went by itself $shown_for s after it appeared ($since_start s after the start)"
 
-main=$(wait_for_window 505 274 10) || fail "no main window with a 505 × 274 client area appeared"
+main=$(wait_for_window 10 505 274) || fail "no main window with a 505 × 274 client area appeared"
 pass "the main window appeared, client area 505 × 274"
 read -r -a extents <<<"$(frame "$main")"
 [ "${#extents[@]}" -eq 4 ] && [ "${extents[2]}" -gt "${extents[0]}" ] ||
@@ -228,16 +176,16 @@ pass "\"Выход\" ended the program with exit code 0"
 # --- Run 2: a click ends the splash; the window manager's close ends the program -------------
 
 start_program
-splash=$(wait_for_window 273 310 30) || fail "no splash window appeared in the second run"
+splash=$(wait_for_window 30 273 310) || fail "no splash window appeared in the second run"
 shown=$(now)
 sleep 0.5
 click "$splash" 136 155
-wait_until_gone "$splash" 2 || fail "the splash window was still there 2 s after a click"
+wait_until_gone 2 "$splash" || fail "the splash window was still there 2 s after a click"
 shown_for=$(elapsed "$shown")
 at_least 3.0 "$shown_for" || fail "the splash window went only after $shown_for s, as by its timer"
 pass "a click ended the splash window after $shown_for s"
 
-main=$(wait_for_window 505 274 10) || fail "no main window after the splash was clicked"
+main=$(wait_for_window 10 505 274) || fail "no main window after the splash was clicked"
 # Alt+F4 closes the window that has the focus. A new window may get it only a moment after it
 # is shown (the window manager's focus-stealing prevention): ask for it until the window manager
 # reports the main window active.
