@@ -51,9 +51,7 @@ void TestCaptions::initTestCase()
         QVERIFY(!QFile::exists(":/fonts/LiberationSans-Bold.ttf"));
     }
     window = new FrmGeneral;
-    clickSplashWhenShown();
-    window->loadAndShow();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(showMainWindow(*window));
 }
 
 void TestCaptions::captionIsWhole_data()

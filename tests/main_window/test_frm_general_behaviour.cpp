@@ -85,9 +85,7 @@ private:
 void TestFrmGeneralBehaviour::init()
 {
     window = new FrmGeneral;
-    clickSplashWhenShown();
-    window->loadAndShow();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
+    QVERIFY(showMainWindow(*window));
 }
 
 void TestFrmGeneralBehaviour::cleanup()

@@ -61,9 +61,8 @@ private:
 void TestKeyboardAndAccessibility::init()
 {
     window = new FrmGeneral;
-    clickSplashWhenShown();
-    window->loadAndShow();
-    QVERIFY(QTest::qWaitForWindowActive(window));
+    QVERIFY(showMainWindow(*window));
+    QVERIFY(QTest::qWaitForWindowActive(window)); // keys go to the active window
 }
 
 void TestKeyboardAndAccessibility::cleanup()

@@ -136,9 +136,7 @@ void TestRandomClicks::displayFollowsState()
 
     FrmGeneral shown;
     window = &shown;
-    clickSplashWhenShown();
-    shown.loadAndShow();
-    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    QVERIFY(showMainWindow(shown));
     const DisplayAgreement display(&shown);
 
     BandState expected;

@@ -69,6 +69,15 @@ inline void clickSplashWhenShown()
     poll->start(5);
 }
 
+// Loads and shows the main window as the program does, clicking its splash away as soon as it is
+// shown; true once the main window is exposed.
+inline bool showMainWindow(FrmGeneral& window)
+{
+    clickSplashWhenShown();
+    window.loadAndShow();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
 // Where two pictures first differ in their RGB values, or an empty text if they do not.
 // (QImage's own comparison also compares colour-space tags, which a grab does not carry.)
 inline QString firstDifference(const QImage& seen, const QImage& expected)
