@@ -126,7 +126,7 @@ QString bandAccessibleName(int band, int code)
 // and the Cyrillic letters, so that the captions look the same whatever fonts a system has.
 QFont labelFont(qreal pointSize)
 {
-    QFont font(fonts::family());
+    QFont font(fonts::families());
     font.setPointSizeF(pointSize);
     font.setBold(true);
     return font;
@@ -205,7 +205,7 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
     keepFixedSize(this);
     setWindowIcon(pictures::windowIcon());
     QFont buttonFont = font();
-    buttonFont.setFamily(fonts::family());
+    buttonFont.setFamilies(fonts::families());
     buttonFont.setPointSizeF(kButtonPointSize);
     setFont(buttonFont);
 
@@ -351,8 +351,12 @@ void FrmGeneral::Form_Load()
     recentreWhenFrameKnown_ = true;
     {
         FrmLogo logo; // loading the splash window centres it and starts its timer
-        logo.exec();  // returns once it has hidden itself, or when an error ends the program
-    }                 // unloaded here, with its timer
+        // The font set-up waits until the splash window is on the screen and is done while it
+        // shows, so that neither waits for the other.
+        connect(&logo, &FrmLogo::pictureShown, this,
+                HandlerGuard::guarded([] { fonts::registerBuiltIn(); }));
+        logo.exec(); // returns once it has hidden itself, or when an error ends the program
+    }                // unloaded here, with its timer
     if (HandlerGuard::errorRaised())
         return;
 
@@ -430,7 +434,8 @@ void FrmGeneral::ShowResistance()
 void FrmGeneral::setValueText(const QString& text)
 {
     // Every value text must be wholly visible: one too wide for the label at the design size
-    // is drawn at the largest size that fits.
+    // is drawn at the largest size that fits, measured in the font it will be drawn in.
+    fonts::registerBuiltIn();
     QFont font = labelFont(kValuePointSize);
     while (QFontMetricsF(font).horizontalAdvance(text) > lblResistor->width() &&
            font.pointSizeF() > kValuePointSizeStep)
@@ -458,6 +463,12 @@ void FrmGeneral::keepColourStopOnChecked(bool listHasFocus)
     // chose it (a screen reader's toggle action, a band selected from elsewhere).
     if (QAbstractButton* checked = swcColorGroup->checkedButton(); checked && listHasFocus)
         checked->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmGeneral::showEvent(QShowEvent* event)
+{
+    fonts::registerBuiltIn(); // before any caption is drawn
+    QWidget::showEvent(event);
 }
 
 void FrmGeneral::paintEvent(QPaintEvent*)

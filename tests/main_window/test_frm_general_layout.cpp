@@ -3,6 +3,7 @@
 // tab order; and the band frames showing the strip cell of each code.
 #include "artwork.h"
 #include "band_frame.h"
+#include "fonts.h"
 #include "frm_general.h"
 #include "window_driver.h"
 
@@ -18,6 +19,7 @@ class TestFrmGeneralLayout : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void geometry_data();
     void geometry();
     void captions_data();
@@ -37,6 +39,13 @@ private slots:
 private:
     FrmGeneral window;
 };
+
+void TestFrmGeneralLayout::initTestCase()
+{
+    // The window registers its built-in fonts only before it first lays out text; the fonts of
+    // the window as created are looked at here before that.
+    fonts::registerBuiltIn();
+}
 
 void TestFrmGeneralLayout::geometry_data()
 {
