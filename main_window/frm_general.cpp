@@ -28,6 +28,7 @@
 #include <QSignalBlocker>
 
 #include <array>
+#include <memory>
 
 using namespace FrmGeneralLayout;
 
@@ -287,7 +288,8 @@ void FrmGeneral::createControls()
                 keepColourStopOnChecked(listHadFocus);
             }));
 
-    const QPixmap strip = pictures::pixmap(artwork::strip, artwork::strip2x, devicePixelRatioF());
+    // Decoded when the bands are first painted, once for all four.
+    const auto strip = std::make_shared<pictures::SharedPicture>(artwork::strip, artwork::strip2x);
     for (int band = 1; band <= kBandCount; ++band) {
         auto* frame = new BandFrame(band, strip, this);
         // Assistive technology meets each band once: the frame is the band's grouping, the
