@@ -17,6 +17,25 @@ QPixmap pixmap(const char* path1x, const char* path2x, qreal devicePixelRatio);
 // already: at first, and after its window moved to a screen of the other kind of density.
 void keepSuited(QPixmap& picture, const char* path1x, const char* path2x, qreal devicePixelRatio);
 
+// A picture that several widgets of one window show: one rendering for all of them, decoded
+// when the first of them is painted and kept suited as above.
+class SharedPicture
+{
+public:
+    SharedPicture(const char* path1x, const char* path2x) : path1x_(path1x), path2x_(path2x) {}
+
+    const QPixmap& suited(qreal devicePixelRatio)
+    {
+        keepSuited(picture_, path1x_, path2x_, devicePixelRatio);
+        return picture_;
+    }
+
+private:
+    const char* path1x_;
+    const char* path2x_;
+    QPixmap picture_;
+};
+
 // The window icon at every size it was drawn at.
 QIcon windowIcon();
 

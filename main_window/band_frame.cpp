@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "band_frame.h"
 
-#include "artwork.h"
 #include "frm_general_layout.h"
 #include "pictures.h"
 #include "run_time_error.h"
@@ -12,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 using namespace FrmGeneralLayout;
@@ -75,8 +75,8 @@ QAccessibleInterface* bandAccessibleFactory(const QString& className, QObject* o
 
 } // namespace
 
-BandFrame::BandFrame(int band, const QPixmap& strip, QWidget* parent)
-    : QWidget(parent), picture_(new BandPicture(strip, this))
+BandFrame::BandFrame(int band, std::shared_ptr<pictures::SharedPicture> strip, QWidget* parent)
+    : QWidget(parent), picture_(new BandPicture(std::move(strip), this))
 {
     installAccessibleFactory();
     setObjectName(QStringLiteral("picLine_%1").arg(band));
@@ -110,8 +110,8 @@ bool BandFrame::showsFocusCue() const
     return picture_->hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange);
 }
 
-BandPicture::BandPicture(const QPixmap& strip, QWidget* frame)
-    : QAbstractButton(frame), strip_(strip)
+BandPicture::BandPicture(std::shared_ptr<pictures::SharedPicture> strip, QWidget* frame)
+    : QAbstractButton(frame), strip_(std::move(strip))
 {
     setGeometry(QRect(QPoint(0, 0), pixelSize(kPicLineColorWidth, kPicLineColorHeight)));
     setFocusPolicy(Qt::StrongFocus);
@@ -138,7 +138,7 @@ void BandPicture::paintEvent(QPaintEvent*)
     const QRect visible = visibleCell();
     if (visible.isEmpty())
         return;
-    pictures::keepSuited(strip_, artwork::strip, artwork::strip2x, devicePixelRatioF());
+    const QPixmap& strip = strip_->suited(devicePixelRatioF());
     QPainter painter(this);
     const QTransform toDevice = painter.deviceTransform();
     const QRectF mapped = toDevice.mapRect(QRectF(visible));
@@ -147,23 +147,23 @@ void BandPicture::paintEvent(QPaintEvent*)
     if (device.isEmpty())
         return;
     if (scaled_.isNull() || visible != scaledVisible_ || device != scaledDevice_ ||
-        strip_.cacheKey() != scaledStrip_) {
-        scaled_ = scaledCell(visible, device, toDevice);
+        strip.cacheKey() != scaledStrip_) {
+        scaled_ = scaledCell(strip, visible, device, toDevice);
         scaledVisible_ = visible;
         scaledDevice_ = device;
-        scaledStrip_ = strip_.cacheKey();
+        scaledStrip_ = strip.cacheKey();
     }
     // Device coordinates: undo the scaling the window system adds after the world transform.
     painter.setWorldTransform(toDevice.inverted() * painter.worldTransform());
     painter.drawImage(device.topLeft(), scaled_);
 }
 
-QImage BandPicture::scaledCell(const QRect& visible, const QRect& device,
-                               const QTransform& toDevice) const
+QImage BandPicture::scaledCell(const QPixmap& strip, const QRect& visible, const QRect& device,
+                               const QTransform& toDevice)
 {
-    const qreal ratio = strip_.devicePixelRatio();
+    const qreal ratio = strip.devicePixelRatio();
     const QImage source =
-        strip_
+        strip
             .copy(QRect(QPoint(qRound(visible.x() * ratio), qRound(visible.y() * ratio)),
                         QSize(qRound(visible.width() * ratio), qRound(visible.height() * ratio))))
             .toImage()

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "pictures.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 #include <QWidget>
+
+#include <memory>
 
 class BandPicture;
 
@@ -18,7 +22,8 @@ class BandFrame : public QWidget
     Q_OBJECT
 
 public:
-    BandFrame(int band, const QPixmap& strip, QWidget* parent);
+    // `strip` is the colour strip, shared by the window's band frames.
+    BandFrame(int band, std::shared_ptr<pictures::SharedPicture> strip, QWidget* parent);
 
     // Makes assistive technology see band frames and pictures as described above. Must run before
     // anything asks for their accessible interfaces: Qt keeps the first one made for a widget.
@@ -46,7 +51,7 @@ class BandPicture : public QAbstractButton
     Q_OBJECT
 
 public:
-    BandPicture(const QPixmap& strip, QWidget* frame);
+    BandPicture(std::shared_ptr<pictures::SharedPicture> strip, QWidget* frame);
 
     // The part of the strip that shows inside the frame, in the picture's own coordinates.
     QRect visibleCell() const;
@@ -59,9 +64,10 @@ protected:
 
 private:
     // Scales the visible part of the strip to the device rectangle it covers.
-    QImage scaledCell(const QRect& visible, const QRect& device, const QTransform& toDevice) const;
+    static QImage scaledCell(const QPixmap& strip, const QRect& visible, const QRect& device,
+                             const QTransform& toDevice);
 
-    QPixmap strip_;
+    std::shared_ptr<pictures::SharedPicture> strip_;
     // The last scaled cell and what it was scaled for: a repaint of an unmoved band reuses it.
     QImage scaled_;
     QRect scaledVisible_, scaledDevice_;

@@ -28,6 +28,7 @@
 #include <QSignalBlocker>
 
 #include <array>
+#include <memory>
 
 using namespace FrmGeneralLayout;
 
@@ -126,7 +127,7 @@ QString bandAccessibleName(int band, int code)
 // and the Cyrillic letters, so that the captions look the same whatever fonts a system has.
 QFont labelFont(qreal pointSize)
 {
-    QFont font(fonts::family());
+    QFont font(fonts::families());
     font.setPointSizeF(pointSize);
     font.setBold(true);
     return font;
@@ -205,7 +206,7 @@ FrmGeneral::FrmGeneral(QWidget* parent) : QWidget(parent)
     keepFixedSize(this);
     setWindowIcon(pictures::windowIcon());
     QFont buttonFont = font();
-    buttonFont.setFamily(fonts::family());
+    buttonFont.setFamilies(fonts::families());
     buttonFont.setPointSizeF(kButtonPointSize);
     setFont(buttonFont);
 
@@ -287,7 +288,8 @@ void FrmGeneral::createControls()
                 keepColourStopOnChecked(listHadFocus);
             }));
 
-    const QPixmap strip = pictures::pixmap(artwork::strip, artwork::strip2x, devicePixelRatioF());
+    // Decoded when the bands are first painted, once for all four.
+    const auto strip = std::make_shared<pictures::SharedPicture>(artwork::strip, artwork::strip2x);
     for (int band = 1; band <= kBandCount; ++band) {
         auto* frame = new BandFrame(band, strip, this);
         // Assistive technology meets each band once: the frame is the band's grouping, the
@@ -351,8 +353,12 @@ void FrmGeneral::Form_Load()
     recentreWhenFrameKnown_ = true;
     {
         FrmLogo logo; // loading the splash window centres it and starts its timer
-        logo.exec();  // returns once it has hidden itself, or when an error ends the program
-    }                 // unloaded here, with its timer
+        // The font set-up waits until the splash window is on the screen and is done while it
+        // shows, so that neither waits for the other.
+        connect(&logo, &FrmLogo::pictureShown, this,
+                HandlerGuard::guarded([] { fonts::registerBuiltIn(); }));
+        logo.exec(); // returns once it has hidden itself, or when an error ends the program
+    }                // unloaded here, with its timer
     if (HandlerGuard::errorRaised())
         return;
 
@@ -430,7 +436,8 @@ void FrmGeneral::ShowResistance()
 void FrmGeneral::setValueText(const QString& text)
 {
     // Every value text must be wholly visible: one too wide for the label at the design size
-    // is drawn at the largest size that fits.
+    // is drawn at the largest size that fits, measured in the font it will be drawn in.
+    fonts::registerBuiltIn();
     QFont font = labelFont(kValuePointSize);
     while (QFontMetricsF(font).horizontalAdvance(text) > lblResistor->width() &&
            font.pointSizeF() > kValuePointSizeStep)
@@ -458,6 +465,12 @@ void FrmGeneral::keepColourStopOnChecked(bool listHasFocus)
     // chose it (a screen reader's toggle action, a band selected from elsewhere).
     if (QAbstractButton* checked = swcColorGroup->checkedButton(); checked && listHasFocus)
         checked->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmGeneral::showEvent(QShowEvent* event)
+{
+    fonts::registerBuiltIn(); // before any caption is drawn
+    QWidget::showEvent(event);
 }
 
 void FrmGeneral::paintEvent(QPaintEvent*)

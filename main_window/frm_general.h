@@ -19,7 +19,10 @@ class QRadioButton;
 
 // The main window: the resistor with its four band frames, the colour panel, the unit
 // buttons, the value labels and the exit button. Constructing it creates every control with
-// its design-time properties, hidden; loadAndShow() runs Form_Load and then shows it.
+// its design-time properties, hidden; loadAndShow() runs Form_Load and then shows it. The
+// built-in fonts of the captions are registered only before the window first measures or shows
+// text, which Form_Load has done while its splash window is on the screen: creating the window
+// starts no font set-up, so the splash window does not wait for it.
 class FrmGeneral : public QWidget
 {
     Q_OBJECT
@@ -42,6 +45,7 @@ public:
     void BtnExit_Click();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
 

@@ -4,10 +4,12 @@
 # build-bench, then on a private virtual display (Xvfb, no window manager):
 #   - times the splash window of the program against a bare Qt window of the same size showing
 #     the same picture (bench/startup/splash_reference), launch after launch, interleaved, and
-#     reads the peak memory of both at the splash and of ours once the main window is shown;
+#     reads the peak memory of both at the splash; and that of ours once the main window is
+#     shown, against a bare Qt window of the main window's size showing its background picture
+#     and one line of text (bench/startup/main_window_reference), launched in turn with them;
 #   - times colour clicks in the main window until they are repainted;
 #   - when scripts/windows.sh has built them, times resistor.exe under Wine in the same way
-#     against the same reference built for Windows (bench/startup/wine_startup.sh).
+#     against the splash reference built for Windows (bench/startup/wine_startup.sh).
 # Prints figures; it asserts nothing and is not part of the test command.
 #
 #     bash scripts/bench.sh [LAUNCHES]     # launches of each program, default 30 (at least 10)
@@ -24,7 +26,8 @@ resistor_install_packages "${RESISTOR_BUILD_PACKAGES[@]}" "${RESISTOR_TEST_PACKA
 
 build="$RESISTOR_ROOT/build-bench"
 cmake -S "$RESISTOR_ROOT" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target resistor splash_reference startup_probe bench_click
+cmake --build "$build" --target resistor splash_reference main_window_reference startup_probe \
+    bench_click
 
 # Other work on the machine disturbs start-up times more than anything else: when allowed,
 # the display server and both programs run at a raised priority, the same for both.
@@ -70,6 +73,7 @@ echo
     --ours "$build/app/resistor" \
     --reference "$build/bench/startup/splash_reference" \
     --runs "$launches" --size 273x310 --then-click 505x274 \
+    --second-reference "$build/bench/startup/main_window_reference" \
     --first-label splash --second-label "main window"
 echo
 "${priority[@]}" "$build/bench/click/bench_click"

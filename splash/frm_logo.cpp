@@ -59,6 +59,11 @@ void FrmLogo::paintEvent(QPaintEvent*)
     // screen of another density.
     pictures::keepSuited(picture_, artwork::splash, artwork::splash2x, devicePixelRatioF());
     QPainter(this).drawPixmap(0, 0, picture_);
+    if (!pictureShownAnnounced_) {
+        pictureShownAnnounced_ = true;
+        // Queued: the painted picture still has to be flushed to the screen.
+        QTimer::singleShot(0, this, &FrmLogo::pictureShown);
+    }
 }
 
 void FrmLogo::mousePressEvent(QMouseEvent* event)

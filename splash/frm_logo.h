@@ -23,6 +23,11 @@ public:
     void Form_Click();
     void Timer_Timer();
 
+signals:
+    // Once, from the event loop, after the picture was first painted and handed to the window
+    // system: work that can wait until the splash window is on the screen starts here.
+    void pictureShown();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -34,6 +39,7 @@ private:
     void Form_Load();
 
     QPixmap picture_;
+    bool pictureShownAnnounced_ = false;
     QTimer* Timer;
     ClickDetector click_;
 };

@@ -10,10 +10,13 @@
 // differ from the root's solid colour they showed before (Qt windows have no background of
 // their own). The peak resident set (VmHWM) is read a fixed settling time after that paint.
 // With --then-click, the probe then clicks the first window through XTEST, waits for a window
-// of the second size in the same way, and reads the peak again.
+// of the second size in the same way, and reads the peak again. With --second-reference, a
+// third program is launched too, whose first window has the second size: the yardstick of the
+// peak with the second window.
 //
-// Launches alternate between the two programs (ABBA order) after one uncounted warm-up each;
-// the table gives min / median / max and the ratios of the medians.
+// Launches rotate among the programs, so that each takes every place in the order equally
+// often, after one uncounted warm-up each; the table gives min / median / max and the ratios of
+// the medians.
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -55,9 +58,15 @@ bool parseSize(const char* text, Size& size)
            size.height > 0;
 }
 
+// The goals the ratios are held against.
+constexpr double kFirstPaintedGoal = 1.10;
+constexpr double kFirstPeakGoal = 1.20;
+constexpr double kSecondPeakGoal = 1.10;
+
 struct Options {
     std::string ours;
     std::string reference;
+    std::string secondReference; // its first window has the second size
     int runs = 15;
     int settleMs = 300;
     int timeoutMs = 15000;
@@ -121,7 +130,10 @@ public:
         XSync(display_, False);
     }
 
-    std::optional<Launch> run(const std::string& program, const Options& options, bool click)
+    // Launches `program` and waits for its first window, of `firstSize`; with `click`, clicks
+    // it and waits for the second window.
+    std::optional<Launch> run(const std::string& program, Size firstSize, const Options& options,
+                              bool click)
     {
         drain(200);
         windows_.clear();
@@ -142,10 +154,10 @@ public:
         child_ = pid;
 
         Launch launch;
-        const std::optional<Appearance> first = awaitWindow(options.firstSize, options.timeoutMs);
+        const std::optional<Appearance> first = awaitWindow(firstSize, options.timeoutMs);
         if (!first) {
-            std::fprintf(stderr, "%s: no %dx%d window painted\n", program.c_str(),
-                         options.firstSize.width, options.firstSize.height);
+            std::fprintf(stderr, "%s: no %dx%d window painted\n", program.c_str(), firstSize.width,
+                         firstSize.height);
             stop();
             return std::nullopt;
         }
@@ -363,19 +375,32 @@ void printRow(const std::string& what, const char* who, const Summary& s, const 
                 unit);
 }
 
-void printRatio(double ratio, double goal)
+void printRatio(double ratio, double goal, const char* against = "ours/ref")
 {
-    std::printf("  %-30s %-10s %29.3f   (goal <= %.2f: %s)\n", "", "ours/ref", ratio, goal,
+    std::printf("  %-30s %-10s %29.3f   (goal <= %.2f: %s)\n", "", against, ratio, goal,
                 ratio <= goal ? "met" : "MISSED");
+}
+
+// Which of `count` programs has the `turn`-th launch of a round: ABBA for two, ABC BCA CAB for
+// three, so that none always goes first.
+std::size_t launchIndex(int round, std::size_t turn, std::size_t count)
+{
+    if (count == 2) {
+        const bool firstGoesFirst = round % 4 == 0 || round % 4 == 3;
+        return (turn == 0) == firstGoesFirst ? 0 : 1;
+    }
+    return (static_cast<std::size_t>(round) + turn) % count;
 }
 
 [[noreturn]] void usage()
 {
     std::fprintf(
-        stderr, "usage: startup_probe --ours PROGRAM --reference PROGRAM [--runs N] [--settle MS]\n"
-                "                     [--size WxH] [--then-click WxH] [--timeout MS]\n"
-                "                     [--first-label TEXT] [--second-label TEXT] [--verbose]\n"
-                "Needs DISPLAY set to an X server without a window manager (e.g. Xvfb).\n");
+        stderr,
+        "usage: startup_probe --ours PROGRAM --reference PROGRAM [--runs N] [--settle MS]\n"
+        "                     [--size WxH] [--then-click WxH [--second-reference PROGRAM]]\n"
+        "                     [--timeout MS]\n"
+        "                     [--first-label TEXT] [--second-label TEXT] [--verbose]\n"
+        "Needs DISPLAY set to an X server without a window manager (e.g. Xvfb).\n");
     std::exit(2);
 }
 
@@ -395,6 +420,8 @@ int main(int argc, char* argv[])
             options.ours = value();
         else if (arg == "--reference")
             options.reference = value();
+        else if (arg == "--second-reference")
+            options.secondReference = value();
         else if (arg == "--runs")
             options.runs = std::atoi(value());
         else if (arg == "--settle")
@@ -418,7 +445,8 @@ int main(int argc, char* argv[])
         else
             usage();
     }
-    if (options.ours.empty() || options.reference.empty() || options.runs < 1)
+    if (options.ours.empty() || options.reference.empty() || options.runs < 1 ||
+        (!options.secondReference.empty() && !options.thenClickSize))
         usage();
 
     Display* display = XOpenDisplay(nullptr);
@@ -428,23 +456,37 @@ int main(int argc, char* argv[])
     }
     Probe probe(display);
 
-    // One uncounted launch of each first, so that both start with the same warm file cache.
-    if (!probe.run(options.ours, options, true) || !probe.run(options.reference, options, false))
-        return 1;
+    // The programs in their launch order: ours clicks its first window.
+    struct Program {
+        const std::string& path;
+        Size firstSize;
+        bool click;
+        std::vector<Launch> launches;
+    };
+    std::vector<Program> programs{{options.ours, options.firstSize, true, {}},
+                                  {options.reference, options.firstSize, false, {}}};
+    if (!options.secondReference.empty())
+        programs.push_back({options.secondReference, *options.thenClickSize, false, {}});
 
-    std::vector<Launch> ours, reference;
-    for (int i = 0; i < options.runs; ++i) {
-        const bool oursFirst = i % 4 == 0 || i % 4 == 3; // ABBA: neither always goes first
-        for (int turn = 0; turn < 2; ++turn) {
-            const bool isOurs = (turn == 0) == oursFirst;
+    // One uncounted launch of each first, so that all start with the same warm file cache.
+    for (const Program& program : programs)
+        if (!probe.run(program.path, program.firstSize, options, program.click))
+            return 1;
+
+    const std::size_t count = programs.size();
+    for (int round = 0; round < options.runs; ++round) {
+        for (std::size_t turn = 0; turn < count; ++turn) {
+            Program& program = programs[launchIndex(round, turn, count)];
             const std::optional<Launch> launch =
-                probe.run(isOurs ? options.ours : options.reference, options, isOurs);
+                probe.run(program.path, program.firstSize, options, program.click);
             if (!launch)
                 return 1;
-            (isOurs ? ours : reference).push_back(*launch);
+            program.launches.push_back(*launch);
         }
     }
     XCloseDisplay(display);
+    const std::vector<Launch>& ours = programs[0].launches;
+    const std::vector<Launch>& reference = programs[1].launches;
 
     auto mib = [](long kib) { return static_cast<double>(kib) / 1024.0; };
     const Summary oursPainted = summarise(ours, [](const Launch& l) { return l.paintedMs; });
@@ -465,10 +507,10 @@ int main(int argc, char* argv[])
              "ms");
     printRow(first + " painted", "ours", oursPainted, "ms");
     printRow("", "reference", refPainted, "ms");
-    printRatio(oursPainted.median / refPainted.median, 1.15);
+    printRatio(oursPainted.median / refPainted.median, kFirstPaintedGoal);
     printRow("peak RSS, " + first, "ours", oursPeak, "MiB");
     printRow("", "reference", refPeak, "MiB");
-    printRatio(oursPeak.median / refPeak.median, 1.2);
+    printRatio(oursPeak.median / refPeak.median, kFirstPeakGoal);
     if (options.thenClickSize) {
         const Summary oursPeakSecond =
             summarise(ours, [&](const Launch& l) { return mib(l.peakKiBSecond); });
@@ -476,7 +518,12 @@ int main(int argc, char* argv[])
                  summarise(ours, [](const Launch& l) { return l.secondPaintedAfterClickMs; }),
                  "ms");
         printRow("peak RSS, " + second, "ours", oursPeakSecond, "MiB");
-        printRatio(oursPeakSecond.median / refPeak.median, 1.2);
+        if (count == 3) {
+            const Summary secondRefPeak = summarise(
+                programs[2].launches, [&](const Launch& l) { return mib(l.peakKiBFirst); });
+            printRow("", "2nd ref", secondRefPeak, "MiB");
+            printRatio(oursPeakSecond.median / secondRefPeak.median, kSecondPeakGoal, "ours/2nd");
+        }
     }
     return 0;
 }

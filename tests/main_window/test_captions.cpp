@@ -7,10 +7,12 @@
 #include "frm_general.h"
 #include "window_driver.h"
 
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRawFont>
 #include <QStyleOptionButton>
 #include <QtTest>
 
@@ -26,6 +28,22 @@ QRect captionRoom(QAbstractButton* button)
     const bool radio = qobject_cast<QRadioButton*>(button);
     return button->style()->subElementRect(
         radio ? QStyle::SE_RadioButtonContents : QStyle::SE_PushButtonContents, &option, button);
+}
+
+// The header table of a font: its revision, dates and checksum tell one file from another.
+QByteArray headTable(const QRawFont& font)
+{
+    return font.fontTable("head");
+}
+
+// The header table of the built-in font file of that weight.
+QByteArray builtInHeadTable(bool bold)
+{
+    QFile file(bold ? QStringLiteral(":/fonts/LiberationSans-Bold.ttf")
+                    : QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return headTable(QRawFont(file.readAll(), 12));
 }
 
 } // namespace
@@ -79,6 +97,12 @@ void TestCaptions::captionIsWhole()
     QFETCH(QString, text);
     auto* widget = control<QWidget>(window, name);
     QCOMPARE(QFontInfo(widget->font()).family(), QString("Liberation Sans"));
+    // The built-in file itself, not a system font of the same family (Debian 12's
+    // fonts-liberation is Liberation Sans 1.07).
+    const QByteArray head = headTable(QRawFont::fromFont(widget->font()));
+    QVERIFY(!head.isEmpty());
+    QVERIFY2(head == builtInHeadTable(widget->font().bold()),
+             "the caption is not drawn in the built-in font");
 
     QRect room;
     QString caption;

@@ -5,6 +5,7 @@
 #include "band_frame.h"
 #include "colour_code.h"
 #include "colour_contrast.h"
+#include "fonts.h"
 #include "frm_general.h"
 #include "frm_general_layout.h"
 #include "window_driver.h"
@@ -21,6 +22,7 @@ class TestFrmGeneralLayout : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void geometry_data();
     void geometry();
     void captions_data();
@@ -40,6 +42,13 @@ private slots:
 private:
     FrmGeneral window;
 };
+
+void TestFrmGeneralLayout::initTestCase()
+{
+    // The window registers its built-in fonts only before it first lays out text; the fonts of
+    // the window as created are looked at here before that.
+    fonts::registerBuiltIn();
+}
 
 // Twips round to the nearest pixel, 15 to a pixel.
 static_assert(pixelsFromTwips(0) == 0 && pixelsFromTwips(7) == 0 && pixelsFromTwips(8) == 1 &&

@@ -8,6 +8,7 @@
 #include "pictures.h"
 #include "window_driver.h"
 
+#include <QFontDatabase>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
@@ -60,6 +61,31 @@ void whenSplashShown(std::function<void()> look)
     poll->start(5);
 }
 
+// Whether the program's fonts are registered: in this process, only it registers any.
+bool fontsRegistered()
+{
+    return !QFontDatabase::applicationFontFamilies(0).isEmpty();
+}
+
+// Notes, as the splash window starts its first paint, whether the fonts were registered by then.
+class SplashPaintWatcher : public QObject
+{
+public:
+    bool painted = false;
+    bool fontsRegisteredBefore = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (!painted && event->type() == QEvent::Paint &&
+            watched->objectName() == QLatin1String("FrmLogo")) {
+            painted = true;
+            fontsRegisteredBefore = fontsRegistered();
+        }
+        return false;
+    }
+};
+
 std::unique_ptr<FrmGeneral> startedWindow()
 {
     auto window = std::make_unique<FrmGeneral>();
@@ -89,14 +115,18 @@ private slots:
     void colourPanelCoversTheBackground();
 };
 
+// Runs first: the fonts are registered once per process.
 void TestStartUp::stateAndDisplayOnlyAfterTheSplash()
 {
+    SplashPaintWatcher splashPaint;
+    qApp->installEventFilter(&splashPaint);
     FrmGeneral window;
     bool splashSeen = false;
     bool visibleDuringSplash = true;
     BandState stateDuringSplash;
     Shown shownDuringSplash;
     whenSplashShown([&] {
+        QVERIFY(QTest::qWaitFor([&] { return splashPaint.painted; }));
         splashSeen = true;
         visibleDuringSplash = window.isVisible();
         stateDuringSplash = window.bandState();
@@ -104,8 +134,12 @@ void TestStartUp::stateAndDisplayOnlyAfterTheSplash()
     });
     window.loadAndShow();
 
+    qApp->removeEventFilter(&splashPaint);
     QVERIFY(splashSeen);
     QVERIFY2(!visibleDuringSplash, "the main window was shown while the splash window was up");
+    // Nothing the splash window shows waits for the main window's font set-up.
+    QVERIFY2(!splashPaint.fontsRegisteredBefore, "the fonts were set up before the splash's paint");
+    QVERIFY(fontsRegistered());
     QCOMPARE(lineColours(stateDuringSplash), (QList<int>{0, 0, 0, 0, 0}));
     QCOMPARE(stateDuringSplash.CurLine, std::int16_t(0));
     QCOMPARE(stateDuringSplash.LimitDivisor, std::int32_t(0));
