@@ -98,11 +98,12 @@ void TestCaptions::captionIsWhole()
     auto* widget = control<QWidget>(window, name);
     QCOMPARE(QFontInfo(widget->font()).family(), QString("Liberation Sans"));
     // The built-in file itself, not a system font of the same family (Debian 12's
-    // fonts-liberation is Liberation Sans 1.07).
+    // fonts-liberation is Liberation Sans 1.07), unless the built-in fonts were taken away.
     const QByteArray head = headTable(QRawFont::fromFont(widget->font()));
     QVERIFY(!head.isEmpty());
-    QVERIFY2(head == builtInHeadTable(widget->font().bold()),
-             "the caption is not drawn in the built-in font");
+    if (!qEnvironmentVariableIsSet("RESISTOR_TEST_WITHOUT_BUILTIN_FONTS"))
+        QVERIFY2(head == builtInHeadTable(widget->font().bold()),
+                 "the caption is not drawn in the built-in font");
 
     QRect room;
     QString caption;
