@@ -30,53 +30,31 @@ cmake --build "$build" --target resistor splash_reference main_window_reference 
     bench_click
 
 # Other work on the machine disturbs start-up times more than anything else: when allowed,
-# the display server and both programs run at a raised priority, the same for both.
+# the display server, the programs and the probe run at a raised priority, the same for all.
 priority=()
 if nice -n -10 true 2>/dev/null; then
     priority=(nice -n -10)
 fi
 
-work=$(mktemp -d)
-xvfb_pid=
-cleanup() {
-    if [ -n "$xvfb_pid" ]; then
-        kill "$xvfb_pid" 2>/dev/null || true
-        wait "$xvfb_pid" 2>/dev/null || true
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Xvfb picks a free display number itself and writes it once it accepts clients.
-"${priority[@]}" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp \
-    3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-if ! [ -s "$work/display" ]; then
-    echo "Xvfb did not start:" >&2
-    cat "$work/xvfb.log" >&2
-    exit 1
-fi
-export DISPLAY=":$(head -n 1 "$work/display")"
-export QT_QPA_PLATFORM=xcb
-mkdir -m 700 "$work/runtime"
-export XDG_RUNTIME_DIR="$work/runtime"
-
-echo
-echo "Machine: $(nproc) cores, $(uname -r); Xvfb 1280x1024x24 on $DISPLAY, no window manager;" \
-    "priority: ${priority[*]:-normal}"
-echo
-"${priority[@]}" "$build/bench/startup/startup_probe" \
-    --ours "$build/app/resistor" \
-    --reference "$build/bench/startup/splash_reference" \
-    --runs "$launches" --size 273x310 --then-click 505x274 \
-    --second-reference "$build/bench/startup/main_window_reference" \
-    --first-label splash --second-label "main window"
-echo
-"${priority[@]}" "$build/bench/click/bench_click"
-echo
-"${priority[@]}" bash "$RESISTOR_ROOT/bench/startup/wine_startup.sh" "$build/bench/startup/startup_probe" \
-    "$RESISTOR_ROOT/build-windows" "$launches"
+# The measurements, on a private virtual display without a window manager, where the programs'
+# windows are children of the root window (tests/with_window_manager.sh).
+"${priority[@]}" bash "$RESISTOR_ROOT/tests/with_window_manager.sh" --no-window-manager bash -c '
+    set -euo pipefail
+    build=$1 root=$2 launches=$3
+    export QT_QPA_PLATFORM=xcb
+    echo
+    echo "Machine: $(nproc) cores, $(uname -r); Xvfb 1280x1024x24 on $DISPLAY, no window" \
+        "manager; priority: $(nice)"
+    echo
+    "$build/bench/startup/startup_probe" \
+        --ours "$build/app/resistor" \
+        --reference "$build/bench/startup/splash_reference" \
+        --runs "$launches" --size 273x310 --then-click 505x274 \
+        --second-reference "$build/bench/startup/main_window_reference" \
+        --first-label splash --second-label "main window"
+    echo
+    "$build/bench/click/bench_click"
+    echo
+    bash "$root/bench/startup/wine_startup.sh" "$build/bench/startup/startup_probe" \
+        "$root/build-windows" "$launches"
+' bench "$build" "$RESISTOR_ROOT" "$launches"
