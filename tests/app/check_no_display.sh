@@ -25,6 +25,22 @@ while [ -e "/tmp/.X11-unix/X$absent" ] || [ -e "/tmp/.X$absent-lock" ]; do
 done
 
 failures=0
+# report NAME OK-TEXT: says "ok" with the text when $problems is empty, else lists the problems
+# with what the program wrote, and counts a failure.
+report() {
+    if [ ${#problems[@]} -eq 0 ]; then
+        echo "ok: $1: $2"
+        return
+    fi
+    failures=$((failures + 1))
+    echo "FAIL: $1:" >&2
+    printf '  %s\n' "${problems[@]}" >&2
+    echo "  standard error:" >&2
+    sed 's/^/    /' "$scratch/err" >&2
+    echo "  standard output:" >&2
+    sed 's/^/    /' "$scratch/out" >&2
+}
+
 # check NAME ENV-ARGS...: runs the program under `env ENV-ARGS...` and checks what it did.
 check() {
     local name=$1
@@ -33,24 +49,14 @@ check() {
     # The timeout only stops a program that, wrongly, found something to show a window on.
     timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$@" "$program" \
         >"$scratch/out" 2>"$scratch/err" </dev/null || code=$?
-    local problems=()
+    problems=()
     [ "$code" -eq 1 ] || problems+=("exit code $code, expected 1")
     [ -s "$scratch/out" ] && problems+=("standard output is not empty")
     local lines
     lines=$(wc -l <"$scratch/err")
     [ "$lines" -eq 1 ] || problems+=("$lines lines on standard error, expected 1")
     grep -q 'нет дисплея' "$scratch/err" || problems+=("standard error does not say «нет дисплея»")
-    if [ ${#problems[@]} -eq 0 ]; then
-        echo "ok: $name: $(cat "$scratch/err")"
-    else
-        failures=$((failures + 1))
-        echo "FAIL: $name:" >&2
-        printf '  %s\n' "${problems[@]}" >&2
-        echo "  standard error:" >&2
-        sed 's/^/    /' "$scratch/err" >&2
-        echo "  standard output:" >&2
-        sed 's/^/    /' "$scratch/out" >&2
-    fi
+    report "$name" "$(cat "$scratch/err")"
 }
 
 check "no display named"
@@ -77,14 +83,6 @@ fi
 wait "$started" 2>/dev/null
 grep -q "$warning" "$scratch/err" || problems+=("Qt's warning did not reach standard error")
 grep -q 'нет дисплея' "$scratch/err" && problems+=("it says there is no display")
-if [ ${#problems[@]} -eq 0 ]; then
-    echo "ok: a warning of Qt's at start-up: $(grep "$warning" "$scratch/err")"
-else
-    failures=$((failures + 1))
-    echo "FAIL: a warning of Qt's at start-up:" >&2
-    printf '  %s\n' "${problems[@]}" >&2
-    echo "  standard error:" >&2
-    sed 's/^/    /' "$scratch/err" >&2
-fi
+report "a warning of Qt's at start-up" "$(grep "$warning" "$scratch/err")"
 
 exit $((failures > 0))
